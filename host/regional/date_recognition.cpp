@@ -1,0 +1,430 @@
+#include "host/regional/date_recognition.h"
+
+#include <array>
+
+#include "host/regional/date_serial.h"
+#include "host/text/blanks.h"
+
+namespace gridkit::host {
+
+namespace {
+
+// English names are accepted whatever the settings say.
+constexpr std::array<std::string_view, 12> kEnglishMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<std::string_view, 12> kEnglishMonthAbbreviations{
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// ASCII letters and every byte of a multi-byte character: month names and
+// designators are words, and a word that runs on is not one of them.
+bool IsWordByte(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
+}
+
+// The code point at text[i], advancing i past it. A byte that starts no valid
+// sequence stands for itself, mapped out of the range of real characters.
+char32_t DecodeChar(std::string_view text, size_t& i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  size_t length = 1;
+  char32_t code = lead;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    code = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    code = lead & 0x0F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    code = lead & 0x07;
+  } else if (lead >= 0x80) {
+    ++i;
+    return 0xDC00 | lead;
+  }
+  if (i + length > text.size()) length = 0;
+  for (size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) {
+      length = 0;
+      break;
+    }
+    code = (code << 6) | (next & 0x3F);
+  }
+  if (length == 0) {
+    ++i;
+    return 0xDC00 | lead;
+  }
+  i += length;
+  return code;
+}
+
+// Simple case folding for the scripts month names are written in: Latin
+// (with Latin-1 and Extended-A), Greek and Cyrillic.
+char32_t FoldCase(char32_t c) {
+  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+  if (c >= 0x100 && c <= 0x17F) {
+    if (c == 0x130) return 'i';
+    if (c == 0x178) return 0xFF;
+    const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    const bool evenUpper = (c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177);
+    if (oddUpper && c % 2 == 1) return c + 1;
+    if (evenUpper && c % 2 == 0) return c + 1;
+    return c;
+  }
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;
+  if (c == 0x3C2) return 0x3C3;
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  return c;
+}
+
+// Byte length of the text at pos that equals the name but for case; 0 when
+// it does not, or when the name is empty.
+size_t MatchFolded(std::string_view text, size_t pos, std::string_view name) {
+  size_t i = pos;
+  size_t j = 0;
+  while (j < name.size()) {
+    if (i >= text.size()) return 0;
+    if (FoldCase(DecodeChar(text, i)) != FoldCase(DecodeChar(name, j))) return 0;
+  }
+  return i - pos;
+}
+
+bool AtWordEnd(std::string_view text, size_t pos) {
+  return pos >= text.size() || !IsWordByte(text[pos]);
+}
+
+// A separator the settings define, when it could not be mistaken for a blank
+// or a digit.
+std::string_view UsableSeparator(const std::string& separator) {
+  if (separator.empty() || IsBlank(separator[0]) || IsDigit(separator[0])) return {};
+  return separator;
+}
+
+struct Digits {
+  int value = 0;
+  int count = 0;
+};
+
+struct Date {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+
+struct Time {
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// Where a joiner between the parts of a date with a month name is a
+// separator character, it must be the same on both sides.
+struct Joiner {
+  bool blank = false;
+  std::string_view mark;
+
+  bool operator==(const Joiner&) const = default;
+};
+
+class Scanner {
+ public:
+  Scanner(std::string_view text, const RegionalSettings& settings)
+      : text_(text),
+        settings_(settings),
+        dateSeparator_(UsableSeparator(settings.dateSeparator)),
+        timeSeparator_(UsableSeparator(settings.timeSeparator)) {}
+
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  bool AtBlank() const { return !AtEnd() && IsBlank(text_[pos_]); }
+  bool AtDigit() const { return !AtEnd() && IsDigit(text_[pos_]); }
+  void SkipBlanks() {
+    while (AtBlank()) ++pos_;
+  }
+  void Rewind() { pos_ = 0; }
+
+  bool ReadDate(Date& date) {
+    if (!AtDigit()) return ReadMonthFirstDate(date);
+    Digits first;
+    if (!ReadDigits(4, first)) return false;
+    const size_t separator = DateSeparatorAt(pos_);
+    if (separator > 0 && pos_ + separator < text_.size() && IsDigit(text_[pos_ + separator])) {
+      return ReadNumericDate(first, date);
+    }
+    return ReadNamedDate(first, date);
+  }
+
+  // h:mm or h:mm:ss, then an optional AM/PM designator.
+  bool ReadTime(Time& time) {
+    Digits hour;
+    Digits minute;
+    Digits second;
+    if (!ReadDigits(2, hour)) return false;
+    const size_t separator = TimeSeparatorAt(pos_);
+    if (separator == 0) return false;
+    const std::string_view mark = text_.substr(pos_, separator);
+    pos_ += separator;
+    if (!ReadDigits(2, minute) || minute.count != 2) return false;
+    if (text_.substr(pos_).starts_with(mark)) {
+      pos_ += mark.size();
+      if (!ReadDigits(2, second) || second.count != 2) return false;
+    }
+    if (minute.value > 59 || second.value > 59) return false;
+
+    const int designator = ReadDesignator();
+    if (designator == 0) {
+      if (hour.value > 23) return false;
+      time.hour = hour.value;
+    } else {
+      if (hour.value < 1 || hour.value > 12) return false;
+      time.hour = hour.value % 12 + (designator == 2 ? 12 : 0);
+    }
+    time.minute = minute.value;
+    time.second = second.value;
+    return true;
+  }
+
+ private:
+  // One to maxCount digits; a longer run of digits fails.
+  bool ReadDigits(int maxCount, Digits& digits) {
+    digits = {};
+    while (AtDigit()) {
+      if (digits.count == maxCount) return false;
+      digits.value = digits.value * 10 + (text_[pos_] - '0');
+      ++digits.count;
+      ++pos_;
+    }
+    return digits.count > 0;
+  }
+
+  size_t DateSeparatorAt(size_t pos) const {
+    if (!dateSeparator_.empty() && text_.substr(pos).starts_with(dateSeparator_)) {
+      return dateSeparator_.size();
+    }
+    if (pos < text_.size() && (text_[pos] == '/' || text_[pos] == '-' || text_[pos] == '.')) {
+      return 1;
+    }
+    return 0;
+  }
+
+  size_t TimeSeparatorAt(size_t pos) const {
+    if (!timeSeparator_.empty() && text_.substr(pos).starts_with(timeSeparator_)) {
+      return timeSeparator_.size();
+    }
+    return pos < text_.size() && text_[pos] == ':' ? 1 : 0;
+  }
+
+  static bool ToYear(const Digits& digits, int& year) {
+    if (digits.count == 2) {
+      year = digits.value < 30 ? 2000 + digits.value : 1900 + digits.value;
+    } else if (digits.count == 4) {
+      year = digits.value;
+    } else {
+      return false;
+    }
+    return year >= 1900;
+  }
+
+  static bool IsDayOrMonth(const Digits& digits) { return digits.count <= 2; }
+
+  static bool Finish(int year, int month, int day, Date& date) {
+    if (!IsValidDate(year, month, day)) return false;
+    date = {year, month, day};
+    return true;
+  }
+
+  // Three numbers with the same separator twice; the first already read.
+  bool ReadNumericDate(const Digits& first, Date& date) {
+    const size_t separator = DateSeparatorAt(pos_);
+    const std::string_view mark = text_.substr(pos_, separator);
+    pos_ += separator;
+    Digits second;
+    Digits third;
+    if (!ReadDigits(2, second) || !text_.substr(pos_).starts_with(mark)) return false;
+    pos_ += mark.size();
+    if (!ReadDigits(4, third)) return false;
+
+    int year = 0;
+    if (first.count == 4) {
+      return IsDayOrMonth(third) && Finish(first.value, second.value, third.value, date);
+    }
+    switch (settings_.dateOrder) {
+      case DateOrder::DayMonthYear:
+        return IsDayOrMonth(first) && ToYear(third, year) &&
+               Finish(year, second.value, first.value, date);
+      case DateOrder::MonthDayYear:
+        return IsDayOrMonth(first) && ToYear(third, year) &&
+               Finish(year, first.value, second.value, date);
+      case DateOrder::YearMonthDay:
+        return IsDayOrMonth(third) && ToYear(first, year) &&
+               Finish(year, second.value, third.value, date);
+    }
+    return false;
+  }
+
+  // "5 March 2004", "5-Mar-04", "5. März 2004", or year first "2004-Mar-05";
+  // the first number already read.
+  bool ReadNamedDate(const Digits& first, Date& date) {
+    Joiner before;
+    Joiner after;
+    Digits last;
+    int month = 0;
+    if (!ReadJoiner(before) || (month = ReadMonth()) == 0 || !ReadJoiner(after) ||
+        !ReadDigits(4, last)) {
+      return false;
+    }
+    int year = 0;
+    if (first.count == 4) {
+      return before == after && IsDayOrMonth(last) && Finish(first.value, month, last.value, date);
+    }
+    // A dot straight after the day is the German ordinal dot: "5.März 2004".
+    const bool ordinalDot = !before.blank && before.mark == "." && after.blank;
+    return (before == after || ordinalDot) && IsDayOrMonth(first) && ToYear(last, year) &&
+           Finish(year, month, first.value, date);
+  }
+
+  // "March 5, 2004", "Mar 5 2004".
+  bool ReadMonthFirstDate(Date& date) {
+    Joiner before;
+    Joiner after;
+    Digits day;
+    Digits last;
+    int year = 0;
+    const int month = ReadMonth();
+    return month != 0 && ReadJoiner(before) && ReadDigits(2, day) && ReadJoiner(after) &&
+           ReadDigits(4, last) && before == after && ToYear(last, year) &&
+           Finish(year, month, day.value, date);
+  }
+
+  // Blanks, optionally after a dot or a comma, or one date separator.
+  bool ReadJoiner(Joiner& joiner) {
+    bool dot = false;
+    bool comma = false;
+    if (!AtEnd() && text_[pos_] == '.') {
+      dot = true;
+      ++pos_;
+    }
+    if (!AtEnd() && text_[pos_] == ',') {
+      comma = true;
+      ++pos_;
+    }
+    const size_t start = pos_;
+    SkipBlanks();
+    if (comma || pos_ > start) {
+      joiner = {true, {}};
+      return true;
+    }
+    if (dot) {
+      joiner = {false, "."};
+      return true;
+    }
+    const size_t separator = DateSeparatorAt(pos_);
+    if (separator == 0) return false;
+    joiner = {false, text_.substr(pos_, separator)};
+    pos_ += separator;
+    return true;
+  }
+
+  // 1 to 12 for the longest month name or abbreviation at the position, 0
+  // when there is none.
+  int ReadMonth() {
+    if (AtEnd() || !IsWordByte(text_[pos_])) return 0;
+    int month = 0;
+    size_t length = 0;
+    const auto consider = [&](const auto& names) {
+      for (size_t k = 0; k < names.size(); ++k) {
+        const size_t matched = MatchFolded(text_, pos_, names[k]);
+        if (matched > length && AtWordEnd(text_, pos_ + matched)) {
+          length = matched;
+          month = static_cast<int>(k) + 1;
+        }
+      }
+    };
+    consider(settings_.monthNames);
+    consider(settings_.monthAbbreviations);
+    consider(kEnglishMonthNames);
+    consider(kEnglishMonthAbbreviations);
+    pos_ += length;
+    return month;
+  }
+
+  // 1 for AM, 2 for PM, after optional blanks; 0 (and nothing read) when
+  // neither follows.
+  int ReadDesignator() {
+    const size_t start = pos_;
+    SkipBlanks();
+    if (!AtEnd() && IsWordByte(text_[pos_])) {
+      const std::array<std::pair<std::string_view, int>, 4> designators{
+          {{settings_.amDesignator, 1}, {settings_.pmDesignator, 2}, {"AM", 1}, {"PM", 2}}};
+      for (const auto& [name, value] : designators) {
+        const size_t matched = MatchFolded(text_, pos_, name);
+        if (matched > 0 && AtWordEnd(text_, pos_ + matched)) {
+          pos_ += matched;
+          return value;
+        }
+      }
+    }
+    pos_ = start;
+    return 0;
+  }
+
+  std::string_view text_;
+  const RegionalSettings& settings_;
+  std::string_view dateSeparator_;
+  std::string_view timeSeparator_;
+  size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::optional<RecognizedDateTime> RecognizeDateTime(std::string_view text,
+                                                    const RegionalSettings& settings) {
+  text = TrimBlanks(text);
+  if (text.empty()) return std::nullopt;
+  // Every date and time starts with a digit or a month name, and holds a digit.
+  const bool leadingDigit = IsDigit(text[0]);
+  if (!leadingDigit &&
+      (!IsWordByte(text[0]) || text.find_first_of("0123456789") == std::string_view::npos)) {
+    return std::nullopt;
+  }
+
+  Scanner scanner(text, settings);
+  Date date;
+  Time time;
+  RecognizedDateTime result;
+  if (scanner.ReadDate(date)) {
+    result.hasDate = true;
+    if (!scanner.AtEnd()) {
+      if (!scanner.AtBlank()) return std::nullopt;
+      scanner.SkipBlanks();
+      if (!scanner.ReadTime(time)) return std::nullopt;
+      result.hasTime = true;
+    }
+  } else {
+    if (!leadingDigit) return std::nullopt;
+    scanner.Rewind();
+    if (!scanner.ReadTime(time)) return std::nullopt;
+    result.hasTime = true;
+  }
+  if (!scanner.AtEnd()) return std::nullopt;
+
+  if (result.hasDate) {
+    result.year = date.year;
+    result.month = date.month;
+    result.day = date.day;
+    result.serial = DateSerial(date.year, date.month, date.day);
+  }
+  if (result.hasTime) {
+    result.hour = time.hour;
+    result.minute = time.minute;
+    result.second = time.second;
+    result.serial += TimeSerial(time.hour, time.minute, time.second);
+  }
+  return result;
+}
+
+}  // namespace gridkit::host

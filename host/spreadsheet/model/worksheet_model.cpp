@@ -1,0 +1,358 @@
+#include "host/spreadsheet/model/worksheet_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/error.h"
+#include "host/text/number_text.h"
+#include "host/text/utf8.h"
+
+namespace gridkit::host {
+
+namespace {
+
+constexpr size_t kMaxCellCharacters = 32767;
+
+[[noreturn]] void UnableToSet(std::string_view property, std::string_view object) {
+  throw Error(err::kApplicationDefined, "Unable to set the " + std::string(property) +
+                                            " property of the " + std::string(object) + " class");
+}
+
+bool IsHorizontalCode(int32_t code) {
+  switch (code) {
+    case xl::kGeneral:
+    case xl::kLeft:
+    case xl::kCenter:
+    case xl::kRight:
+    case 5:      // fill
+    case -4130:  // justify
+    case 7:      // centre across selection
+    case -4117:  // distributed
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsVerticalCode(int32_t code) {
+  switch (code) {
+    case xl::kTop:
+    case xl::kCenter:
+    case xl::kBottom:
+    case -4130:  // justify
+    case -4117:  // distributed
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string DefaultDateFormat(const RegionalSettings& settings, bool withTime) {
+  std::string date;
+  switch (settings.dateOrder) {
+    case DateOrder::MonthDayYear:
+      date = "m/d/yyyy";
+      break;
+    case DateOrder::YearMonthDay:
+      date = "yyyy-mm-dd";
+      break;
+    case DateOrder::DayMonthYear:
+      date = "dd/mm/yyyy";
+      break;
+  }
+  return withTime ? date + " h:mm" : date;
+}
+
+}  // namespace
+
+WorksheetModel::WorksheetModel(std::string name, SheetContext context,
+                               std::function<void()> onSelect)
+    : name_(std::move(name)), context_(context), onSelect_(std::move(onSelect)) {}
+
+void WorksheetModel::Select() {
+  if (context_.log->Enabled()) context_.log->Add("Sheets(" + name_ + ").Select");
+  if (onSelect_) onSelect_();
+}
+
+WorksheetModel::StoredCell& WorksheetModel::At(int32_t row, int32_t col) {
+  if (static_cast<size_t>(row) > rows_.size()) rows_.resize(static_cast<size_t>(row));
+  auto& cells = rows_[static_cast<size_t>(row) - 1];
+  if (static_cast<size_t>(col) > cells.size()) {
+    const size_t first = cells.size();
+    cells.resize(static_cast<size_t>(col));
+    // A cell that comes into being takes its column's style.
+    for (size_t c = first; c < cells.size() && c < columnStyles_.size(); ++c) {
+      cells[c].style = columnStyles_[c];
+    }
+  }
+  return cells[static_cast<size_t>(col) - 1];
+}
+
+template <class Apply>
+void WorksheetModel::ForEachCell(const CellArea& area, Apply&& apply) {
+  if (!area.wholeColumns) {
+    for (int32_t r = area.firstRow; r <= area.lastRow; ++r) {
+      for (int32_t c = area.firstCol; c <= area.lastCol; ++c) apply(At(r, c));
+    }
+    return;
+  }
+  // Whole columns: the cells that exist; the others take the column style
+  // when they come into being.
+  for (auto& cells : rows_) {
+    const auto last = std::min(static_cast<size_t>(area.lastCol), cells.size());
+    for (size_t c = static_cast<size_t>(area.firstCol); c <= last; ++c) apply(cells[c - 1]);
+  }
+}
+
+template <class Change>
+void WorksheetModel::ChangeStyle(const CellArea& area, Change&& change) {
+  StyleTable& styles = *context_.styles;
+  if (area.wholeColumns) {
+    if (columnStyles_.size() < static_cast<size_t>(area.lastCol)) {
+      columnStyles_.resize(static_cast<size_t>(area.lastCol), 0);
+    }
+    for (int32_t c = area.firstCol; c <= area.lastCol; ++c) {
+      auto& id = columnStyles_[static_cast<size_t>(c) - 1];
+      id = styles.Modify(id, change);
+    }
+  }
+  // Neighbouring cells mostly share a style: remember the last change.
+  uint32_t lastFrom = UINT32_MAX;
+  uint32_t lastTo = 0;
+  ForEachCell(area, [&](StoredCell& cell) {
+    if (cell.style != lastFrom) {
+      lastFrom = cell.style;
+      lastTo = styles.Modify(cell.style, change);
+    }
+    cell.style = lastTo;
+  });
+}
+
+void WorksheetModel::Log(const CellArea& area, std::string_view what) {
+  if (context_.log->Enabled()) context_.log->Add(ReferenceText(area) + "." + std::string(what));
+}
+
+void WorksheetModel::StoreInput(StoredCell& cell, const TypedInput& input, std::string_view text) {
+  if (cell.merge == MergeRole::Covered) return;  // a merged range holds only its top-left cell
+  cell.kind = input.kind;
+  if (input.kind == CellKind::Text) {
+    if (texts_.size() + text.size() > UINT32_MAX) throw Error::Standard(err::kOutOfMemory);
+    cell.value.text.offset = static_cast<uint32_t>(texts_.size());
+    cell.value.text.length = static_cast<uint32_t>(text.size());
+    texts_.append(text);
+  } else {
+    cell.value.number = input.number;
+  }
+  if (!input.impliedFormat.empty() &&
+      context_.styles->Get(cell.style).numberFormat == "General") {
+    cell.style = context_.styles->Modify(
+        cell.style, [&](CellStyle& s) { s.numberFormat = input.impliedFormat; });
+  }
+}
+
+void WorksheetModel::SetFormulaR1C1(const CellArea& area, std::string_view text) {
+  if (Logging()) Log(area, "FormulaR1C1 = " + std::string(text));
+  if (area.wholeColumns) UnableToSet("FormulaR1C1", "Range");
+  if (text.size() > kMaxCellCharacters && CharCount(text) > kMaxCellCharacters) {
+    UnableToSet("FormulaR1C1", "Range");
+  }
+  const TypedInput input = InterpretTypedInput(text, *context_.regional);
+  ForEachCell(area, [&](StoredCell& cell) { StoreInput(cell, input, text); });
+}
+
+void WorksheetModel::SetValue(const CellArea& area, const Variant& value) {
+  if (value.IsText()) {
+    const std::string& text = value.As<std::string>();
+    if (Logging()) Log(area, "Value = " + text);
+    if (area.wholeColumns) UnableToSet("Value", "Range");
+    if (text.size() > kMaxCellCharacters && CharCount(text) > kMaxCellCharacters) {
+      UnableToSet("Value", "Range");
+    }
+    const TypedInput input = InterpretTypedInput(text, *context_.regional);
+    ForEachCell(area, [&](StoredCell& cell) { StoreInput(cell, input, text); });
+    return;
+  }
+  if (value.IsObject()) throw Error::Standard(err::kTypeMismatch);
+  if (Logging()) Log(area, "Value = " + (value.IsNull() ? std::string("Null") : value.ToText()));
+  if (area.wholeColumns) UnableToSet("Value", "Range");
+  TypedInput input;
+  if (value.IsEmpty() || value.IsNull()) {
+    input.kind = CellKind::Empty;
+  } else if (value.IsBool()) {
+    input.kind = CellKind::Boolean;
+    input.number = value.As<bool>() ? 1 : 0;
+  } else if (value.IsDate()) {
+    input.kind = CellKind::Date;
+    input.number = value.As<Date>().serial;
+    input.impliedFormat =
+        DefaultDateFormat(*context_.regional, input.number != std::floor(input.number));
+  } else {
+    input.kind = CellKind::Number;
+    input.number = value.ToDouble();
+  }
+  ForEachCell(area, [&](StoredCell& cell) { StoreInput(cell, input, {}); });
+}
+
+void WorksheetModel::SetNumberFormat(const CellArea& area, std::string_view format) {
+  if (Logging()) Log(area, "NumberFormat = " + std::string(format));
+  const std::string value(format.empty() ? "General" : format);
+  ChangeStyle(area, [&](CellStyle& s) { s.numberFormat = value; });
+}
+
+void WorksheetModel::SetFontBold(const CellArea& area, bool bold) {
+  if (Logging()) Log(area, bold ? "Font.Bold = True" : "Font.Bold = False");
+  ChangeStyle(area, [&](CellStyle& s) { s.bold = bold; });
+}
+
+void WorksheetModel::SetFontItalic(const CellArea& area, bool italic) {
+  if (Logging()) Log(area, italic ? "Font.Italic = True" : "Font.Italic = False");
+  ChangeStyle(area, [&](CellStyle& s) { s.italic = italic; });
+}
+
+void WorksheetModel::SetFontSize(const CellArea& area, double points) {
+  if (Logging()) Log(area, "Font.Size = " + PlainNumberText(points));
+  if (!(points >= 1 && points <= 409)) UnableToSet("Size", "Font");
+  ChangeStyle(area, [&](CellStyle& s) { s.fontSize = points; });
+}
+
+void WorksheetModel::SetFontName(const CellArea& area, std::string_view name) {
+  if (Logging()) Log(area, "Font.Name = " + std::string(name));
+  if (name.empty()) UnableToSet("Name", "Font");
+  const std::string value(name);
+  ChangeStyle(area, [&](CellStyle& s) { s.fontName = value; });
+}
+
+void WorksheetModel::SetFontColor(const CellArea& area, uint32_t oleColor) {
+  if (Logging()) Log(area, "Font.Color = " + std::to_string(oleColor));
+  ChangeStyle(area, [&](CellStyle& s) {
+    s.hasFontColor = true;
+    s.fontColor = oleColor;
+  });
+}
+
+void WorksheetModel::SetHorizontalAlignment(const CellArea& area, int32_t code) {
+  if (Logging()) Log(area, "HorizontalAlignment = " + std::to_string(code));
+  if (!IsHorizontalCode(code)) UnableToSet("HorizontalAlignment", "Range");
+  ChangeStyle(area, [&](CellStyle& s) { s.horizontalAlignment = code; });
+}
+
+void WorksheetModel::SetVerticalAlignment(const CellArea& area, int32_t code) {
+  if (Logging()) Log(area, "VerticalAlignment = " + std::to_string(code));
+  if (!IsVerticalCode(code)) UnableToSet("VerticalAlignment", "Range");
+  ChangeStyle(area, [&](CellStyle& s) { s.verticalAlignment = code; });
+}
+
+void WorksheetModel::Merge(const CellArea& requested) {
+  if (Logging()) Log(requested, "Merge");
+  if (requested.wholeColumns) {
+    throw Error(err::kApplicationDefined, "Merge of whole columns is not supported");
+  }
+  if (requested.IsSingleCell()) return;  // nothing to merge
+
+  // A merge that meets merged ranges takes them in, as the spreadsheet does.
+  CellArea area = requested;
+  for (bool grown = true; grown;) {
+    grown = false;
+    for (auto it = merges_.begin(); it != merges_.end();) {
+      if (!it->Overlaps(area)) {
+        ++it;
+        continue;
+      }
+      area.firstRow = std::min(area.firstRow, it->firstRow);
+      area.firstCol = std::min(area.firstCol, it->firstCol);
+      area.lastRow = std::max(area.lastRow, it->lastRow);
+      area.lastCol = std::max(area.lastCol, it->lastCol);
+      for (int32_t r = it->firstRow; r <= it->lastRow; ++r) {
+        for (int32_t c = it->firstCol; c <= it->lastCol; ++c) At(r, c).merge = MergeRole::None;
+      }
+      it = merges_.erase(it);
+      grown = true;
+    }
+  }
+  for (int32_t r = area.firstRow; r <= area.lastRow; ++r) {
+    for (int32_t c = area.firstCol; c <= area.lastCol; ++c) {
+      StoredCell& cell = At(r, c);
+      if (r == area.firstRow && c == area.firstCol) {
+        cell.merge = MergeRole::Anchor;
+        continue;
+      }
+      cell.merge = MergeRole::Covered;
+      cell.kind = CellKind::Empty;
+    }
+  }
+  merges_.push_back(area);
+}
+
+void WorksheetModel::AutoFit(const CellArea& area) {
+  if (Logging()) Log(area, "EntireColumn.AutoFit");
+  if (columnWidths_.size() < static_cast<size_t>(area.lastCol)) {
+    columnWidths_.resize(static_cast<size_t>(area.lastCol));
+  }
+  for (int32_t c = area.firstCol; c <= area.lastCol; ++c) {
+    size_t widest = 0;
+    for (int32_t r = 1; r <= LastRow(); ++r) {
+      const CellView cell = Cell(r, c);
+      if (cell.kind == CellKind::Text) {
+        widest = std::max(widest, CharCount(cell.text));
+      } else if (cell.kind != CellKind::Empty) {
+        widest = std::max(widest, PlainNumberText(cell.number).size());
+      }
+    }
+    // An empty column keeps the standard width.
+    if (widest == 0) continue;
+    columnWidths_[static_cast<size_t>(c) - 1] = static_cast<double>(widest) + 1.0;
+  }
+}
+
+CellView WorksheetModel::Cell(int32_t row, int32_t col) const {
+  CellView view;
+  const StoredCell* stored = nullptr;
+  if (row >= 1 && static_cast<size_t>(row) <= rows_.size()) {
+    const auto& cells = rows_[static_cast<size_t>(row) - 1];
+    if (col >= 1 && static_cast<size_t>(col) <= cells.size()) {
+      stored = &cells[static_cast<size_t>(col) - 1];
+    }
+  }
+  if (stored == nullptr) {
+    view.styleId = ColumnStyleId(col);
+  } else {
+    view.kind = stored->kind;
+    view.styleId = stored->style;
+    view.coveredByMerge = stored->merge == MergeRole::Covered;
+    if (stored->kind == CellKind::Text) {
+      view.text = std::string_view(texts_).substr(stored->value.text.offset,
+                                                  stored->value.text.length);
+    } else if (stored->kind != CellKind::Empty) {
+      view.number = stored->value.number;
+    }
+  }
+  view.style = &context_.styles->Get(view.styleId);
+  return view;
+}
+
+int32_t WorksheetModel::LastColumn() const {
+  size_t last = 0;
+  for (const auto& cells : rows_) last = std::max(last, cells.size());
+  return static_cast<int32_t>(last);
+}
+
+int32_t WorksheetModel::RowLength(int32_t row) const {
+  if (row < 1 || static_cast<size_t>(row) > rows_.size()) return 0;
+  return static_cast<int32_t>(rows_[static_cast<size_t>(row) - 1].size());
+}
+
+uint32_t WorksheetModel::ColumnStyleId(int32_t col) const {
+  if (col < 1 || static_cast<size_t>(col) > columnStyles_.size()) return 0;
+  return columnStyles_[static_cast<size_t>(col) - 1];
+}
+
+const CellStyle& WorksheetModel::ColumnStyle(int32_t col) const {
+  return context_.styles->Get(ColumnStyleId(col));
+}
+
+std::optional<double> WorksheetModel::ColumnWidth(int32_t col) const {
+  if (col < 1 || static_cast<size_t>(col) > columnWidths_.size()) return std::nullopt;
+  return columnWidths_[static_cast<size_t>(col) - 1];
+}
+
+}  // namespace gridkit::host

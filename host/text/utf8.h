@@ -1,0 +1,21 @@
+#pragma once
+// Lengths and positions in Unicode characters (code points) of UTF-8 text.
+// A byte that does not start a valid sequence counts as one character.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace gridkit::host {
+
+// Number of characters in the text.
+size_t CharCount(std::string_view text);
+
+// Byte offset of the character at index (0-based); the text's size when the
+// index is at or past the end.
+size_t CharOffset(std::string_view text, size_t index);
+
+// Up to count characters from the character at start (0-based).
+std::string CharSlice(std::string_view text, size_t start, size_t count = std::string::npos);
+
+}  // namespace gridkit::host

@@ -1,0 +1,19 @@
+#pragma once
+// Saving the spreadsheet model as a real .xlsx workbook (libxlsxwriter).
+
+#include <string>
+
+#include "host/spreadsheet/model/application_model.h"
+#include "host/spreadsheet/model/workbook_model.h"
+
+namespace gridkit::platform {
+
+// Writes the workbook to path. The file appears under its name only when
+// complete; a failure raises host::Error and leaves no file there.
+void SaveWorkbookAsXlsx(const host::WorkbookModel& book, const std::string& path);
+
+// A show handler that saves the application's newest workbook to path when
+// the application is made visible.
+host::ShowHandler SaveOnShow(std::string path);
+
+}  // namespace gridkit::platform
