@@ -44,7 +44,8 @@ void AppendNumber(std::string& out, int value, size_t width) {
 
 size_t RunLength(std::string_view pattern, size_t pos) {
   size_t end = pos;
-  while (end < pattern.size() && pattern[end] == pattern[pos]) ++end;
+  while (end < pattern.size() && pattern[end] == pattern[pos])
+    ++end;
   return end - pos;
 }
 
@@ -56,8 +57,12 @@ std::string FormatDateTime(double serial, std::string_view pattern,
   const bool twelveHour = HasAmPm(pattern);
   // Settings without designators (a 24-hour region) still need AM and PM
   // told apart when the pattern asks for a 12-hour clock.
-  const std::string_view am = settings.amDesignator.empty() ? "AM" : settings.amDesignator;
-  const std::string_view pm = settings.pmDesignator.empty() ? "PM" : settings.pmDesignator;
+  const std::string_view am = settings.amDesignator.empty()
+                                  ? std::string_view("AM")
+                                  : std::string_view(settings.amDesignator);
+  const std::string_view pm = settings.pmDesignator.empty()
+                                  ? std::string_view("PM")
+                                  : std::string_view(settings.pmDesignator);
   const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
 
   std::string out;

@@ -16,7 +16,9 @@ constexpr std::array<std::string_view, 12> kEnglishMonthNames{
 constexpr std::array<std::string_view, 12> kEnglishMonthAbbreviations{
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // ASCII letters and every byte of a multi-byte character: month names and
 // designators are words, and a word that runs on is not one of them.
@@ -143,7 +145,8 @@ class Scanner {
   bool AtBlank() const { return !AtEnd() && IsBlank(text_[pos_]); }
   bool AtDigit() const { return !AtEnd() && IsDigit(text_[pos_]); }
   void SkipBlanks() {
-    while (AtBlank()) ++pos_;
+    while (AtBlank())
+      ++pos_;
   }
   void Rewind() { pos_ = 0; }
 
@@ -226,13 +229,14 @@ class Scanner {
     } else {
       return false;
     }
-    return year >= 1900;
+    return true;
   }
 
   static bool IsDayOrMonth(const Digits& digits) { return digits.count <= 2; }
 
+  // The date system has no serial before 1900.
   static bool Finish(int year, int month, int day, Date& date) {
-    if (!IsValidDate(year, month, day)) return false;
+    if (year < 1900 || !IsValidDate(year, month, day)) return false;
     date = {year, month, day};
     return true;
   }

@@ -1,5 +1,6 @@
 #include "host/spreadsheet/model/cell_style.h"
 
+#include <bit>
 #include <functional>
 
 namespace gridkit::host {
@@ -16,7 +17,70 @@ size_t CellStyleHash::operator()(const CellStyle& s) const {
   return h;
 }
 
-StyleTable::StyleTable() { Intern(CellStyle{}); }
+namespace {
+
+constexpr size_t kRecentChanges = 4096;
+
+void Apply(CellStyle& style, StyleProperty property, double number, std::string_view text) {
+  switch (property) {
+    case StyleProperty::NumberFormat:
+      style.numberFormat = text;
+      break;
+    case StyleProperty::FontName:
+      style.fontName = text;
+      break;
+    case StyleProperty::FontSize:
+      style.fontSize = number;
+      break;
+    case StyleProperty::Bold:
+      style.bold = number != 0;
+      break;
+    case StyleProperty::Italic:
+      style.italic = number != 0;
+      break;
+    case StyleProperty::FontColor:
+      style.hasFontColor = true;
+      style.fontColor = static_cast<uint32_t>(number);
+      break;
+    case StyleProperty::HorizontalAlignment:
+      style.horizontalAlignment = static_cast<int32_t>(number);
+      break;
+    case StyleProperty::VerticalAlignment:
+      style.verticalAlignment = static_cast<int32_t>(number);
+      break;
+  }
+}
+
+bool IsTextProperty(StyleProperty property) {
+  return property == StyleProperty::NumberFormat || property == StyleProperty::FontName;
+}
+
+const std::string& TextOf(const CellStyle& style, StyleProperty property) {
+  return property == StyleProperty::NumberFormat ? style.numberFormat : style.fontName;
+}
+
+}  // namespace
+
+StyleTable::StyleTable() : recent_(kRecentChanges) { Intern(CellStyle{}); }
+
+uint32_t StyleTable::With(uint32_t from, StyleProperty property, double number,
+                          std::string_view text) {
+  const bool isText = IsTextProperty(property);
+  const uint64_t key = isText ? std::hash<std::string_view>{}(text) : std::bit_cast<uint64_t>(number);
+  size_t slot = key ^ (static_cast<size_t>(from) * 0x9e3779b97f4a7c15ULL) ^
+                (static_cast<size_t>(property) << 7);
+  slot = (slot ^ (slot >> 29)) % kRecentChanges;
+  Change& change = recent_[slot];
+  if (change.from == from && change.property == property && change.key == key &&
+      (!isText || TextOf(styles_[change.to], property) == text)) {
+    return change.to;
+  }
+  CellStyle style = styles_[from];
+  Apply(style, property, number, text);
+  const uint32_t to = Intern(style);
+  change = Change{from, to, key, property};
+  return to;
+}
 
 uint32_t StyleTable::Intern(const CellStyle& style) {
   auto found = ids_.find(style);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -29,6 +30,18 @@ struct CellStyleHash {
   size_t operator()(const CellStyle& style) const;
 };
 
+// One property of a style, for StyleTable::With.
+enum class StyleProperty : uint8_t {
+  NumberFormat,
+  FontName,
+  FontSize,
+  Bold,
+  Italic,
+  FontColor,
+  HorizontalAlignment,
+  VerticalAlignment,
+};
+
 class StyleTable {
  public:
   // Style 0 is the default look of a new workbook.
@@ -38,17 +51,23 @@ class StyleTable {
   const CellStyle& Get(uint32_t id) const { return styles_[id]; }
   size_t Count() const { return styles_.size(); }
 
-  // The id of the style that differs from `id` by what `change` does to it.
-  template <class Change>
-  uint32_t Modify(uint32_t id, Change&& change) {
-    CellStyle style = styles_[id];
-    change(style);
-    return Intern(style);
-  }
+  // The id of the style that differs from `from` in one property: a number
+  // (bool, size, colour, alignment code) or, for the number format and the
+  // font name, a text. Recent changes are remembered, so that a cell-by-cell
+  // export looks a style up rather than building it again.
+  uint32_t With(uint32_t from, StyleProperty property, double number, std::string_view text = {});
 
  private:
+  struct Change {
+    uint32_t from = UINT32_MAX;
+    uint32_t to = 0;
+    uint64_t key = 0;
+    StyleProperty property{};
+  };
+
   std::vector<CellStyle> styles_;
   std::unordered_map<CellStyle, uint32_t, CellStyleHash> ids_;
+  std::vector<Change> recent_;
 };
 
 }  // namespace gridkit::host

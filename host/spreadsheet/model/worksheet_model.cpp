@@ -104,8 +104,8 @@ void WorksheetModel::ForEachCell(const CellArea& area, Apply&& apply) {
   }
 }
 
-template <class Change>
-void WorksheetModel::ChangeStyle(const CellArea& area, Change&& change) {
+void WorksheetModel::ChangeStyle(const CellArea& area, StyleProperty property, double number,
+                                 std::string_view text) {
   StyleTable& styles = *context_.styles;
   if (area.wholeColumns) {
     if (columnStyles_.size() < static_cast<size_t>(area.lastCol)) {
@@ -113,7 +113,7 @@ void WorksheetModel::ChangeStyle(const CellArea& area, Change&& change) {
     }
     for (int32_t c = area.firstCol; c <= area.lastCol; ++c) {
       auto& id = columnStyles_[static_cast<size_t>(c) - 1];
-      id = styles.Modify(id, change);
+      id = styles.With(id, property, number, text);
     }
   }
   // Neighbouring cells mostly share a style: remember the last change.
@@ -122,7 +122,7 @@ void WorksheetModel::ChangeStyle(const CellArea& area, Change&& change) {
   ForEachCell(area, [&](StoredCell& cell) {
     if (cell.style != lastFrom) {
       lastFrom = cell.style;
-      lastTo = styles.Modify(cell.style, change);
+      lastTo = styles.With(cell.style, property, number, text);
     }
     cell.style = lastTo;
   });
@@ -145,8 +145,8 @@ void WorksheetModel::StoreInput(StoredCell& cell, const TypedInput& input, std::
   }
   if (!input.impliedFormat.empty() &&
       context_.styles->Get(cell.style).numberFormat == "General") {
-    cell.style = context_.styles->Modify(
-        cell.style, [&](CellStyle& s) { s.numberFormat = input.impliedFormat; });
+    cell.style =
+        context_.styles->With(cell.style, StyleProperty::NumberFormat, 0, input.impliedFormat);
   }
 }
 
@@ -195,51 +195,46 @@ void WorksheetModel::SetValue(const CellArea& area, const Variant& value) {
 
 void WorksheetModel::SetNumberFormat(const CellArea& area, std::string_view format) {
   if (Logging()) Log(area, "NumberFormat = " + std::string(format));
-  const std::string value(format.empty() ? "General" : format);
-  ChangeStyle(area, [&](CellStyle& s) { s.numberFormat = value; });
+  ChangeStyle(area, StyleProperty::NumberFormat, 0, format.empty() ? "General" : format);
 }
 
 void WorksheetModel::SetFontBold(const CellArea& area, bool bold) {
   if (Logging()) Log(area, bold ? "Font.Bold = True" : "Font.Bold = False");
-  ChangeStyle(area, [&](CellStyle& s) { s.bold = bold; });
+  ChangeStyle(area, StyleProperty::Bold, bold ? 1 : 0);
 }
 
 void WorksheetModel::SetFontItalic(const CellArea& area, bool italic) {
   if (Logging()) Log(area, italic ? "Font.Italic = True" : "Font.Italic = False");
-  ChangeStyle(area, [&](CellStyle& s) { s.italic = italic; });
+  ChangeStyle(area, StyleProperty::Italic, italic ? 1 : 0);
 }
 
 void WorksheetModel::SetFontSize(const CellArea& area, double points) {
   if (Logging()) Log(area, "Font.Size = " + PlainNumberText(points));
   if (!(points >= 1 && points <= 409)) UnableToSet("Size", "Font");
-  ChangeStyle(area, [&](CellStyle& s) { s.fontSize = points; });
+  ChangeStyle(area, StyleProperty::FontSize, points);
 }
 
 void WorksheetModel::SetFontName(const CellArea& area, std::string_view name) {
   if (Logging()) Log(area, "Font.Name = " + std::string(name));
   if (name.empty()) UnableToSet("Name", "Font");
-  const std::string value(name);
-  ChangeStyle(area, [&](CellStyle& s) { s.fontName = value; });
+  ChangeStyle(area, StyleProperty::FontName, 0, name);
 }
 
 void WorksheetModel::SetFontColor(const CellArea& area, uint32_t oleColor) {
   if (Logging()) Log(area, "Font.Color = " + std::to_string(oleColor));
-  ChangeStyle(area, [&](CellStyle& s) {
-    s.hasFontColor = true;
-    s.fontColor = oleColor;
-  });
+  ChangeStyle(area, StyleProperty::FontColor, oleColor);
 }
 
 void WorksheetModel::SetHorizontalAlignment(const CellArea& area, int32_t code) {
   if (Logging()) Log(area, "HorizontalAlignment = " + std::to_string(code));
   if (!IsHorizontalCode(code)) UnableToSet("HorizontalAlignment", "Range");
-  ChangeStyle(area, [&](CellStyle& s) { s.horizontalAlignment = code; });
+  ChangeStyle(area, StyleProperty::HorizontalAlignment, code);
 }
 
 void WorksheetModel::SetVerticalAlignment(const CellArea& area, int32_t code) {
   if (Logging()) Log(area, "VerticalAlignment = " + std::to_string(code));
   if (!IsVerticalCode(code)) UnableToSet("VerticalAlignment", "Range");
-  ChangeStyle(area, [&](CellStyle& s) { s.verticalAlignment = code; });
+  ChangeStyle(area, StyleProperty::VerticalAlignment, code);
 }
 
 void WorksheetModel::Merge(const CellArea& requested) {

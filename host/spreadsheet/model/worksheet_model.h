@@ -89,8 +89,8 @@ class WorksheetModel : public Worksheet {
 
   template <class Apply>
   void ForEachCell(const CellArea& area, Apply&& apply);
-  template <class Change>
-  void ChangeStyle(const CellArea& area, Change&& change);
+  void ChangeStyle(const CellArea& area, StyleProperty property, double number,
+                   std::string_view text = {});
   StoredCell& At(int32_t row, int32_t col);
   void StoreInput(StoredCell& cell, const TypedInput& input, std::string_view text);
   bool Logging() const { return context_.log->Enabled(); }

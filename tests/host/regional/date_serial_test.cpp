@@ -20,11 +20,11 @@ struct DateCase {
 
 TEST(IsValidDateTest, Calendar) {
   const std::vector<DateCase> cases{
-      {2004, 2, 29, true},   {2003, 2, 29, false}, {2000, 2, 29, true},  {1900, 2, 29, false},
-      {2100, 2, 29, false},  {2004, 4, 30, true},  {2004, 4, 31, false}, {2004, 12, 31, true},
-      {2004, 1, 31, true},   {2004, 13, 1, false}, {2004, 0, 1, false},  {2004, 1, 0, false},
-      {2004, -1, 5, false},  {2004, 1, 32, false}, {1, 1, 1, true},      {9999, 12, 31, true},
-      {0, 1, 1, false},      {10000, 1, 1, false}, {2004, 259, 1, false}, {2004, 1, 257, false},
+      {2004, 2, 29, true},  {2003, 2, 29, false}, {2000, 2, 29, true},   {1900, 2, 29, false},
+      {2100, 2, 29, false}, {2004, 4, 30, true},  {2004, 4, 31, false},  {2004, 12, 31, true},
+      {2004, 1, 31, true},  {2004, 13, 1, false}, {2004, 0, 1, false},   {2004, 1, 0, false},
+      {2004, -1, 5, false}, {2004, 1, 32, false}, {1, 1, 1, true},       {9999, 12, 31, true},
+      {0, 1, 1, false},     {10000, 1, 1, false}, {2004, 259, 1, false}, {2004, 1, 257, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
@@ -41,9 +41,9 @@ struct SerialCase {
 
 // The serials the spreadsheet applications show for these dates.
 const std::vector<SerialCase> kSerials{
-    {1900, 1, 1, 1},       {1900, 1, 31, 31},     {1900, 2, 28, 59},     {1900, 3, 1, 61},
-    {1900, 12, 31, 366},   {1904, 1, 1, 1462},    {2000, 1, 1, 36526},   {2004, 3, 5, 38051},
-    {9999, 12, 31, 2958465},
+    {1900, 1, 1, 1},     {1900, 1, 31, 31},   {1900, 2, 28, 59},
+    {1900, 3, 1, 61},    {1900, 12, 31, 366}, {1904, 1, 1, 1462},
+    {2000, 1, 1, 36526}, {2004, 3, 5, 38051}, {9999, 12, 31, 2958465},
 };
 
 TEST(DateSerialTest, SpreadsheetNumbering) {
@@ -57,7 +57,7 @@ TEST(DateSerialTest, SpreadsheetNumbering) {
 
 TEST(DateSerialTest, RaisesForDatesWithoutSerial) {
   const std::vector<DateCase> cases{
-      {2003, 2, 29, false}, {1900, 2, 29, false}, {2004, 13, 1, false}, {2004, 0, 1, false},
+      {2003, 2, 29, false},  {1900, 2, 29, false},  {2004, 13, 1, false}, {2004, 0, 1, false},
       {1899, 12, 31, false}, {1899, 12, 30, false}, {10000, 1, 1, false},
   };
   for (const auto& c : cases) {
