@@ -3,6 +3,8 @@
 #include <bit>
 #include <functional>
 
+#include "host/error.h"
+
 namespace gridkit::host {
 
 size_t CellStyleHash::operator()(const CellStyle& s) const {
@@ -20,6 +22,7 @@ size_t CellStyleHash::operator()(const CellStyle& s) const {
 namespace {
 
 constexpr size_t kRecentChanges = 4096;
+constexpr size_t kMaxStyles = size_t{1} << 24;
 
 void Apply(CellStyle& style, StyleProperty property, double number, std::string_view text) {
   switch (property) {
@@ -85,6 +88,10 @@ uint32_t StyleTable::With(uint32_t from, StyleProperty property, double number,
 uint32_t StyleTable::Intern(const CellStyle& style) {
   auto found = ids_.find(style);
   if (found != ids_.end()) return found->second;
+  // Cells keep a style in 24 bits.
+  if (styles_.size() >= kMaxStyles) {
+    throw Error(err::kApplicationDefined, "Too many different cell formats.");
+  }
   const auto id = static_cast<uint32_t>(styles_.size());
   styles_.push_back(style);
   ids_.emplace(style, id);

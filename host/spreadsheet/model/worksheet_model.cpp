@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "host/error.h"
 #include "host/text/number_text.h"
@@ -69,6 +70,16 @@ WorksheetModel::WorksheetModel(std::string name, SheetContext context,
                                std::function<void()> onSelect)
     : name_(std::move(name)), context_(context), onSelect_(std::move(onSelect)) {}
 
+double WorksheetModel::StoredCell::Number() const {
+  double number;
+  std::memcpy(&number, word, sizeof number);
+  return number;
+}
+
+void WorksheetModel::StoredCell::setNumber(double number) {
+  std::memcpy(word, &number, sizeof number);
+}
+
 void WorksheetModel::Select() {
   if (context_.log->Enabled()) context_.log->Add("Sheets(" + name_ + ").Select");
   if (onSelect_) onSelect_();
@@ -79,6 +90,12 @@ WorksheetModel::StoredCell& WorksheetModel::At(int32_t row, int32_t col) {
   auto& cells = rows_[static_cast<size_t>(row) - 1];
   if (static_cast<size_t>(col) > cells.size()) {
     const size_t first = cells.size();
+    // Rows of a table are mostly as wide as the one above: take its width at
+    // once rather than doubling up to it.
+    if (cells.capacity() < static_cast<size_t>(col) && row > 1) {
+      const size_t above = rows_[static_cast<size_t>(row) - 2].size();
+      cells.reserve(std::max(static_cast<size_t>(col), above));
+    }
     cells.resize(static_cast<size_t>(col));
     // A cell that comes into being takes its column's style.
     for (size_t c = first; c < cells.size() && c < columnStyles_.size(); ++c) {
@@ -133,15 +150,15 @@ void WorksheetModel::Log(const CellArea& area, std::string_view what) {
 }
 
 void WorksheetModel::StoreInput(StoredCell& cell, const TypedInput& input, std::string_view text) {
-  if (cell.merge == MergeRole::Covered) return;  // a merged range holds only its top-left cell
-  cell.kind = input.kind;
+  if (cell.Merge() == MergeRole::Covered) return;  // a merged range holds only its top-left cell
+  cell.setKind(input.kind);
   if (input.kind == CellKind::Text) {
     if (texts_.size() + text.size() > UINT32_MAX) throw Error::Standard(err::kOutOfMemory);
-    cell.value.text.offset = static_cast<uint32_t>(texts_.size());
-    cell.value.text.length = static_cast<uint32_t>(text.size());
+    cell.word[0] = static_cast<uint32_t>(texts_.size());
+    cell.word[1] = static_cast<uint32_t>(text.size());
     texts_.append(text);
   } else {
-    cell.value.number = input.number;
+    cell.setNumber(input.number);
   }
   if (!input.impliedFormat.empty() &&
       context_.styles->Get(cell.style).numberFormat == "General") {
@@ -258,7 +275,7 @@ void WorksheetModel::Merge(const CellArea& requested) {
       area.lastRow = std::max(area.lastRow, it->lastRow);
       area.lastCol = std::max(area.lastCol, it->lastCol);
       for (int32_t r = it->firstRow; r <= it->lastRow; ++r) {
-        for (int32_t c = it->firstCol; c <= it->lastCol; ++c) At(r, c).merge = MergeRole::None;
+        for (int32_t c = it->firstCol; c <= it->lastCol; ++c) At(r, c).setMerge(MergeRole::None);
       }
       it = merges_.erase(it);
       grown = true;
@@ -268,11 +285,11 @@ void WorksheetModel::Merge(const CellArea& requested) {
     for (int32_t c = area.firstCol; c <= area.lastCol; ++c) {
       StoredCell& cell = At(r, c);
       if (r == area.firstRow && c == area.firstCol) {
-        cell.merge = MergeRole::Anchor;
+        cell.setMerge(MergeRole::Anchor);
         continue;
       }
-      cell.merge = MergeRole::Covered;
-      cell.kind = CellKind::Empty;
+      cell.setMerge(MergeRole::Covered);
+      cell.setKind(CellKind::Empty);
     }
   }
   merges_.push_back(area);
@@ -311,14 +328,13 @@ CellView WorksheetModel::Cell(int32_t row, int32_t col) const {
   if (stored == nullptr) {
     view.styleId = ColumnStyleId(col);
   } else {
-    view.kind = stored->kind;
+    view.kind = stored->Kind();
     view.styleId = stored->style;
-    view.coveredByMerge = stored->merge == MergeRole::Covered;
-    if (stored->kind == CellKind::Text) {
-      view.text = std::string_view(texts_).substr(stored->value.text.offset,
-                                                  stored->value.text.length);
-    } else if (stored->kind != CellKind::Empty) {
-      view.number = stored->value.number;
+    view.coveredByMerge = stored->Merge() == MergeRole::Covered;
+    if (view.kind == CellKind::Text) {
+      view.text = std::string_view(texts_).substr(stored->word[0], stored->word[1]);
+    } else if (view.kind != CellKind::Empty) {
+      view.number = stored->Number();
     }
   }
   view.style = &context_.styles->Get(view.styleId);

@@ -74,17 +74,20 @@ class WorksheetModel : public Worksheet {
  private:
   enum class MergeRole : uint8_t { None, Anchor, Covered };
 
+  // Twelve bytes a cell: a double's bits, or a text's place in texts_,
+  // then the style, kind and merge role packed together.
   struct StoredCell {
-    union {
-      double number;
-      struct {
-        uint32_t offset;
-        uint32_t length;
-      } text;
-    } value{};
-    uint32_t style = 0;
-    CellKind kind = CellKind::Empty;
-    MergeRole merge = MergeRole::None;
+    uint32_t word[2] = {0, 0};
+    uint32_t style : 24 = 0;
+    uint32_t kind : 4 = 0;
+    uint32_t merge : 2 = 0;
+
+    CellKind Kind() const { return static_cast<CellKind>(kind); }
+    void setKind(CellKind k) { kind = static_cast<uint32_t>(k); }
+    MergeRole Merge() const { return static_cast<MergeRole>(merge); }
+    void setMerge(MergeRole role) { merge = static_cast<uint32_t>(role); }
+    double Number() const;
+    void setNumber(double number);
   };
 
   template <class Apply>
