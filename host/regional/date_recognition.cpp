@@ -4,6 +4,7 @@
 
 #include "host/regional/date_serial.h"
 #include "host/text/blanks.h"
+#include "host/text/utf8.h"
 
 namespace gridkit::host {
 
@@ -27,63 +28,6 @@ bool IsWordByte(char c) {
   return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
 }
 
-// The code point at text[i], advancing i past it. A byte that starts no valid
-// sequence stands for itself, mapped out of the range of real characters.
-char32_t DecodeChar(std::string_view text, size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  size_t length = 1;
-  char32_t code = lead;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    code = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    code = lead & 0x0F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    code = lead & 0x07;
-  } else if (lead >= 0x80) {
-    ++i;
-    return 0xDC00 | lead;
-  }
-  if (i + length > text.size()) length = 0;
-  for (size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[i + k]);
-    if ((next & 0xC0) != 0x80) {
-      length = 0;
-      break;
-    }
-    code = (code << 6) | (next & 0x3F);
-  }
-  if (length == 0) {
-    ++i;
-    return 0xDC00 | lead;
-  }
-  i += length;
-  return code;
-}
-
-// Simple case folding for the scripts month names are written in: Latin
-// (with Latin-1 and Extended-A), Greek and Cyrillic.
-char32_t FoldCase(char32_t c) {
-  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
-  if (c >= 0x100 && c <= 0x17F) {
-    if (c == 0x130) return 'i';
-    if (c == 0x178) return 0xFF;
-    const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-    const bool evenUpper = (c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177);
-    if (oddUpper && c % 2 == 1) return c + 1;
-    if (evenUpper && c % 2 == 0) return c + 1;
-    return c;
-  }
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;
-  if (c == 0x3C2) return 0x3C3;
-  if (c >= 0x410 && c <= 0x42F) return c + 0x20;
-  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
-  return c;
-}
-
 // Byte length of the text at pos that equals the name but for case; 0 when
 // it does not, or when the name is empty.
 size_t MatchFolded(std::string_view text, size_t pos, std::string_view name) {
@@ -91,6 +35,15 @@ size_t MatchFolded(std::string_view text, size_t pos, std::string_view name) {
   size_t j = 0;
   while (j < name.size()) {
     if (i >= text.size()) return 0;
+    const auto t = static_cast<unsigned char>(text[i]);
+    const auto n = static_cast<unsigned char>(name[j]);
+    if (t < 0x80 && n < 0x80) {
+      // Most names are told apart by their first ASCII letter.
+      if (FoldCase(t) != FoldCase(n)) return 0;
+      ++i;
+      ++j;
+      continue;
+    }
     if (FoldCase(DecodeChar(text, i)) != FoldCase(DecodeChar(name, j))) return 0;
   }
   return i - pos;

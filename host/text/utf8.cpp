@@ -2,37 +2,70 @@
 
 namespace gridkit::host {
 
-namespace {
-
-// Length in bytes of the character that starts at text[i].
-size_t SequenceLength(std::string_view text, size_t i) {
+char32_t DecodeChar(std::string_view text, size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i]);
   size_t length = 1;
+  char32_t code = lead;
   if (lead >= 0xC2 && lead <= 0xDF) {
     length = 2;
+    code = lead & 0x1F;
   } else if (lead >= 0xE0 && lead <= 0xEF) {
     length = 3;
+    code = lead & 0x0F;
   } else if (lead >= 0xF0 && lead <= 0xF4) {
     length = 4;
+    code = lead & 0x07;
+  } else if (lead >= 0x80) {
+    ++i;
+    return 0xDC00 | lead;
   }
-  if (i + length > text.size()) return 1;
+  if (i + length > text.size()) length = 0;
   for (size_t k = 1; k < length; ++k) {
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 1;
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) {
+      length = 0;
+      break;
+    }
+    code = (code << 6) | (next & 0x3F);
   }
-  return length;
+  if (length == 0) {
+    ++i;
+    return 0xDC00 | lead;
+  }
+  i += length;
+  return code;
 }
 
-}  // namespace
+char32_t FoldCase(char32_t c) {
+  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+  if (c >= 0x100 && c <= 0x17F) {
+    if (c == 0x130) return 'i';
+    if (c == 0x178) return 0xFF;
+    const bool oddUpper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    const bool evenUpper = (c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177);
+    if (oddUpper && c % 2 == 1) return c + 1;
+    if (evenUpper && c % 2 == 0) return c + 1;
+    return c;
+  }
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;
+  if (c == 0x3C2) return 0x3C3;
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  return c;
+}
 
 size_t CharCount(std::string_view text) {
   size_t count = 0;
-  for (size_t i = 0; i < text.size(); i += SequenceLength(text, i)) ++count;
+  for (size_t i = 0; i < text.size(); DecodeChar(text, i))
+    ++count;
   return count;
 }
 
 size_t CharOffset(std::string_view text, size_t index) {
   size_t i = 0;
-  for (size_t n = 0; n < index && i < text.size(); ++n) i += SequenceLength(text, i);
+  for (size_t n = 0; n < index && i < text.size(); ++n)
+    DecodeChar(text, i);
   return i;
 }
 

@@ -8,6 +8,15 @@
 
 namespace gridkit::host {
 
+// The code point at text[i], advancing i past it. A byte that starts no valid
+// sequence stands for itself, mapped out of the range of real characters
+// (0xDC00 + the byte).
+char32_t DecodeChar(std::string_view text, size_t& i);
+
+// Simple case folding for the scripts month names and designators are
+// written in: Latin (with Latin-1 and Extended-A), Greek and Cyrillic.
+char32_t FoldCase(char32_t c);
+
 // Number of characters in the text.
 size_t CharCount(std::string_view text);
 
