@@ -29,7 +29,9 @@ constexpr int32_t kCols = 10;
 // Column kinds, repeated across the ten columns: whole numbers, two-decimal
 // amounts, day-first dates, and text.
 enum class Kind { Whole, Amount, Date, Text };
-Kind KindOf(int32_t col) { return static_cast<Kind>(col % 4); }
+Kind KindOf(int32_t col) {
+  return static_cast<Kind>(col % 4);
+}
 
 std::string CellText(int32_t row, int32_t col) {
   switch (KindOf(col)) {
@@ -61,7 +63,8 @@ struct BenchGrid {
         grid.setTextMatrix(r, c, text);
       }
     }
-    for (int32_t r = 1; r <= kRows; r += 50) grid.CellAt(r, 0).bold = true;
+    for (int32_t r = 1; r <= kRows; r += 50)
+      grid.CellAt(r, 0).bold = true;
   }
 };
 
@@ -84,7 +87,9 @@ long ResidentKiB(const char* field) {
 }
 
 // Lets VmHWM restart from the current resident size.
-void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+void ResetPeak() {
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 std::shared_ptr<host::ApplicationModel> Export(host::SpreadsheetModelFactory& factory) {
   host::MessageBoxModel boxes;
@@ -108,7 +113,8 @@ void BM_SaveModel(benchmark::State& state) {
   host::SpreadsheetModelFactory factory;
   auto app = Export(factory);
   const std::string path = OutPath("save");
-  for (auto _ : state) platform::SaveWorkbookAsXlsx(app->Book(1), path);
+  for (auto _ : state)
+    platform::SaveWorkbookAsXlsx(app->Book(1), path);
   std::remove(path.c_str());
 }
 

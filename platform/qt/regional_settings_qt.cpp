@@ -9,7 +9,9 @@ namespace gridkit::platform {
 
 namespace {
 
-std::string Std(const QString& text) { return text.toStdString(); }
+std::string Std(const QString& text) {
+  return text.toStdString();
+}
 
 // Date order and separator from a short date pattern such as "dd/MM/yyyy".
 void ReadDatePattern(const QString& pattern, host::RegionalSettings& settings) {

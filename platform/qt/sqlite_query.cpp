@@ -42,7 +42,8 @@ QueryTable Run(QSqlDatabase& db, const std::string& databasePath, const std::str
     while (query.next()) {
       std::vector<std::string> row;
       row.reserve(table.fieldNames.size());
-      for (int i = 0; i < record.count(); ++i) row.push_back(ValueText(query.value(i)));
+      for (int i = 0; i < record.count(); ++i)
+        row.push_back(ValueText(query.value(i)));
       table.rows.push_back(std::move(row));
     }
   }

@@ -19,7 +19,8 @@ namespace {
 // Sheet names may not hold []:*?/\ and are at most 31 characters.
 std::string SheetNameForFile(const std::string& name) {
   std::string safe;
-  for (char c : name) safe.push_back(std::strchr("[]:*?/\\", c) != nullptr ? '_' : c);
+  for (char c : name)
+    safe.push_back(std::strchr("[]:*?/\\", c) != nullptr ? '_' : c);
   if (safe.size() > 31) safe.resize(31);
   return safe.empty() ? "Sheet" : safe;
 }
@@ -46,8 +47,9 @@ void WriteSheet(lxw_workbook* book, const host::WorksheetModel& sheet, XlsxForma
     const auto width = sheet.ColumnWidth(c);
     if (style == 0 && !width) continue;
     const auto col = static_cast<lxw_col_t>(c - 1);
-    Check(worksheet_set_column(out, col, col, width.value_or(LXW_DEF_COL_WIDTH), formats.For(style)),
-          path);
+    Check(
+        worksheet_set_column(out, col, col, width.value_or(LXW_DEF_COL_WIDTH), formats.For(style)),
+        path);
   }
 
   // Merged ranges first: rows are streamed in order below, and recording a
@@ -92,19 +94,33 @@ void WriteSheet(lxw_workbook* book, const host::WorksheetModel& sheet, XlsxForma
 
 }  // namespace
 
-void SaveWorkbookAsXlsx(const host::WorkbookModel& book, const std::string& path) {
+size_t SaveWorkbookAsXlsx(const host::WorkbookModel& book, const std::string& path) {
   // Written beside the target and renamed into place when complete, so that
   // a failed save leaves nothing under the target's name.
   const std::string partial = path + ".partial-" + std::to_string(getpid());
+  // Claim the partial file first: an unwritable folder is then reported here
+  // rather than by the library's own message on standard error.
+  if (std::FILE* claim = std::fopen(partial.c_str(), "wb")) {
+    std::fclose(claim);
+  } else {
+    const int claimErrno = errno;
+    throw SaveError(path, std::strerror(claimErrno), claimErrno);
+  }
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   lxw_workbook* out = workbook_new_opt(partial.c_str(), &options);
-  if (out == nullptr) throw SaveError(path, "cannot start the workbook", errno);
+  if (out == nullptr) {
+    std::remove(partial.c_str());
+    throw SaveError(path, "cannot start the workbook", errno);
+  }
 
+  size_t formatsMade = 0;
   try {
     if (book.SheetCount() > 0) {
       XlsxFormatCache formats(out, book.Sheet(1).Styles());
-      for (int32_t i = 1; i <= book.SheetCount(); ++i) WriteSheet(out, book.Sheet(i), formats, path);
+      for (int32_t i = 1; i <= book.SheetCount(); ++i)
+        WriteSheet(out, book.Sheet(i), formats, path);
+      formatsMade = formats.FormatsMade();
     }
   } catch (...) {
     workbook_close(out);
@@ -123,6 +139,7 @@ void SaveWorkbookAsXlsx(const host::WorkbookModel& book, const std::string& path
     std::remove(partial.c_str());
     throw SaveError(path, std::strerror(renameErrno), renameErrno);
   }
+  return formatsMade;
 }
 
 host::ShowHandler SaveOnShow(std::string path) {

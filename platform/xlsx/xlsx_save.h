@@ -8,9 +8,10 @@
 
 namespace gridkit::platform {
 
-// Writes the workbook to path. The file appears under its name only when
-// complete; a failure raises host::Error and leaves no file there.
-void SaveWorkbookAsXlsx(const host::WorkbookModel& book, const std::string& path);
+// Writes the workbook to path and returns the number of cell formats the
+// file holds (one per distinct style used). The file appears under its name
+// only when complete; a failure raises host::Error and leaves no file there.
+size_t SaveWorkbookAsXlsx(const host::WorkbookModel& book, const std::string& path);
 
 // A show handler that saves the application's newest workbook to path when
 // the application is made visible.
