@@ -1,11 +1,16 @@
 #pragma once
-// The two ways the command line fails before any export runs: a command line
-// it cannot understand, and an input it cannot read. Both end with status 2.
+// How the command line ends: its exit statuses, and the two ways it fails
+// before any export runs (a command line it cannot understand, an input it
+// cannot read).
 
 #include <stdexcept>
 #include <string>
 
 namespace gridkit::cli {
+
+inline constexpr int kExitCompleted = 0;  // the export ran without a message box
+inline constexpr int kExitFailed = 1;    // a message box was shown, or the output could not be made
+inline constexpr int kExitBadInput = 2;  // usage error or unreadable input
 
 // A malformed command line; the usage text follows the message.
 class UsageError : public std::runtime_error {

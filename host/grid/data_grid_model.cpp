@@ -6,10 +6,10 @@
 
 namespace gridkit::host {
 
-DataGridModel::DataGridModel(std::vector<DataGridColumnSpec> columns,
+DataGridModel::DataGridModel(std::vector<DataGridColumnInfo> columns,
                              std::vector<std::vector<std::string>> records, int32_t visibleRows)
     : records_(std::move(records)), visibleRows_(visibleRows) {
-  for (auto& spec : columns) columns_.emplace_back(std::move(spec));
+  for (auto& info : columns) columns_.emplace_back(std::move(info));
 }
 
 DataGridColumn& DataGridModel::Item(int32_t index) {

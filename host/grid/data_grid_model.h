@@ -8,7 +8,7 @@
 
 namespace gridkit::host {
 
-struct DataGridColumnSpec {
+struct DataGridColumnInfo {
   std::string caption;
   int32_t width = 1500;
   int16_t alignment = 3;
@@ -16,7 +16,7 @@ struct DataGridColumnSpec {
 
 class DataGridModel : public DataGrid, private DataGridColumns {
  public:
-  DataGridModel(std::vector<DataGridColumnSpec> columns, std::vector<std::vector<std::string>> records,
+  DataGridModel(std::vector<DataGridColumnInfo> columns, std::vector<std::vector<std::string>> records,
                 int32_t visibleRows);
 
   bool ColumnHeaders() const override { return columnHeaders_; }
@@ -39,13 +39,13 @@ class DataGridModel : public DataGrid, private DataGridColumns {
  private:
   class Column : public DataGridColumn {
    public:
-    explicit Column(DataGridColumnSpec spec) : spec_(std::move(spec)) {}
-    std::string Caption() const override { return spec_.caption; }
-    int32_t Width() const override { return spec_.width; }
-    int16_t Alignment() const override { return spec_.alignment; }
+    explicit Column(DataGridColumnInfo info) : info_(std::move(info)) {}
+    std::string Caption() const override { return info_.caption; }
+    int32_t Width() const override { return info_.width; }
+    int16_t Alignment() const override { return info_.alignment; }
 
    private:
-    DataGridColumnSpec spec_;
+    DataGridColumnInfo info_;
   };
 
   int32_t Count() const override { return static_cast<int32_t>(columns_.size()); }

@@ -1,0 +1,43 @@
+#include "apps/gridkit/command_line.h"
+
+#include <algorithm>
+
+#include "apps/gridkit/cli_errors.h"
+
+namespace gridkit::cli {
+
+CommandOptions::CommandOptions(std::span<const std::string> args,
+                               std::initializer_list<std::string_view> known) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      help_ = true;
+      continue;
+    }
+    if (!arg.starts_with("--")) throw UsageError("unexpected argument '" + arg + "'");
+    const size_t equals = arg.find('=');
+    const std::string name =
+        arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+    if (std::find(known.begin(), known.end(), name) == known.end()) {
+      throw UsageError("unknown option '--" + name + "'");
+    }
+    std::string value;
+    if (equals != std::string::npos) {
+      value = arg.substr(equals + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      throw UsageError("option '--" + name + "' needs a value");
+    }
+    if (!values_.emplace(name, std::move(value)).second) {
+      throw UsageError("option '--" + name + "' given twice");
+    }
+  }
+}
+
+std::string CommandOptions::Get(std::string_view name, const std::string& fallback) const {
+  const auto it = values_.find(std::string(name));
+  return it == values_.end() ? fallback : it->second;
+}
+
+}  // namespace gridkit::cli

@@ -1,0 +1,50 @@
+"""gridkit demo writes the sample export into a folder and prints its path."""
+
+import datetime
+import os
+
+import openpyxl
+
+import gridkit_cli as cli
+
+
+class Demo(cli.CliTestCase):
+    def test_demo_workbook(self):
+        folder = self.path("nested/demo")
+        result = cli.run("demo", "--out-dir", folder)
+        self.assertEqual((result.returncode, result.stderr), (0, ""))
+        workbook = os.path.join(folder, "gridkit-demo.xlsx")
+        self.assertEqual(result.stdout, workbook + "\n")
+        ws = openpyxl.load_workbook(workbook).active
+
+        self.assertEqual((ws["A1"].value, ws["A1"].font.sz), ("Sales by region", 13))
+        self.assertEqual((ws["A2"].value, ws["A2"].font.sz), ("December 2026", 11))
+        values = [c.value for row in ws.iter_rows() for c in row if c.value is not None]
+        self.assertIn("Quantities", values)
+        self.assertNotIn("Id", values, "the hidden id column is packed out")
+        self.assertTrue(any(isinstance(v, datetime.datetime) for v in values))
+        self.assertTrue(any(isinstance(v, float) for v in values))
+        self.assertTrue(any(isinstance(v, int) and not isinstance(v, bool) for v in values))
+        bold_rows = {c.row for row in ws.iter_rows(min_row=4) for c in row if c.value and c.font.b}
+        self.assertGreaterEqual(len(bold_rows), 5, "header, group and total rows are bold")
+        self.assertGreaterEqual(len(ws.merged_cells.ranges), 5)
+
+    def test_default_folder_and_own_sample(self):
+        result = cli.run("demo", "--sample", cli.fixture("small.json"), cwd=self.dir)
+        self.assertEqual((result.returncode, result.stderr), (0, ""))
+        workbook = os.path.join(os.path.realpath(self.dir), "gridkit-demo", "gridkit-demo.xlsx")
+        self.assertEqual(os.path.realpath(result.stdout.strip()), workbook)
+        ws = openpyxl.load_workbook(workbook).active
+        self.assertEqual(cli.row_values(ws, 4), ["Name", "Amount"])
+
+    def test_folder_that_cannot_be_made(self):
+        blocker = self.path("a-file")
+        open(blocker, "w").close()
+        result = cli.run("demo", "--out-dir", os.path.join(blocker, "demo"))
+        self.assertEqual(result.returncode, 1)
+        self.assertIn(blocker, result.stderr)
+        self.assertEqual(result.stdout, "")
+
+
+if __name__ == "__main__":
+    cli.main()
