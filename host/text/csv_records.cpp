@@ -10,7 +10,10 @@ std::optional<std::vector<std::string>> CsvRecords::Next() {
   std::string field;
   bool quoted = false;
   for (;; c = input_.get()) {
-    if (c == std::char_traits<char>::eof()) break;
+    if (c == std::char_traits<char>::eof()) {
+      endedInQuotes_ = quoted;
+      break;
+    }
     const char ch = static_cast<char>(c);
     if (quoted) {
       if (ch != '"') {

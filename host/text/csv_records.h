@@ -16,9 +16,13 @@ class CsvRecords {
   // The next record, or nothing at the end of the input. An empty line gives
   // a record of one empty field.
   std::optional<std::vector<std::string>> Next();
+  // Whether the input ended inside a quoted field; the last record then
+  // holds the rest of the input in that field.
+  bool EndedInQuotes() const { return endedInQuotes_; }
 
  private:
   std::istream& input_;
+  bool endedInQuotes_ = false;
 };
 
 }  // namespace gridkit::host

@@ -60,6 +60,12 @@ class UnreadableInput(cli.CliTestCase):
         with self.subTest("a folder"):
             self.fails(["--grid", self.dir], self.dir, "directory")
 
+    def test_an_unclosed_quote_in_a_csv_file(self):
+        path = self.path("open.csv")
+        with open(path, "w") as f:
+            f.write('Name,Remark\nSmith,"never closed\nJones,x\n')
+        self.fails(["--csv", path], path + ": ", "quoted field is not closed")
+
     def test_malformed_grid_descriptions(self):
         cells = [["a", "b"], ["1", "2"]]
         cases = [
