@@ -11,7 +11,9 @@ namespace gridkit::host {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -77,7 +79,8 @@ std::optional<ParsedNumber> ParseTypedNumber(std::string_view t) {
     std::string exponent = "e";
     if (j < t.size() && (t[j] == '+' || t[j] == '-')) exponent.push_back(t[j++]);
     if (j == t.size() || !IsDigit(t[j])) return {};
-    while (j < t.size() && IsDigit(t[j])) exponent.push_back(t[j++]);
+    while (j < t.size() && IsDigit(t[j]))
+      exponent.push_back(t[j++]);
     plain += exponent;
     parsed.exponent = true;
     i = j;
@@ -102,7 +105,8 @@ std::optional<ParsedNumber> ParseTypedNumber(std::string_view t) {
   if (parsed.decimals > 0) {
     size_t k = plain.find('e');
     if (k == std::string::npos) k = plain.size();
-    while (k > 0 && plain[k - 1] == '0' && significant > 0) --k, --significant;
+    while (k > 0 && plain[k - 1] == '0' && significant > 0)
+      --k, --significant;
   }
   if (significant > 15) return {};
 
@@ -123,18 +127,6 @@ std::string NumberFormatFor(const ParsedNumber& n) {
   return {};
 }
 
-std::string DatePattern(const RegionalSettings& settings) {
-  switch (settings.dateOrder) {
-    case DateOrder::MonthDayYear:
-      return "m/d/yyyy";
-    case DateOrder::YearMonthDay:
-      return "yyyy-mm-dd";
-    case DateOrder::DayMonthYear:
-      break;
-  }
-  return "dd/mm/yyyy";
-}
-
 std::string DateFormatFor(const RecognizedDateTime& d, bool twelveHour,
                           const RegionalSettings& settings) {
   std::string time;
@@ -143,7 +135,7 @@ std::string DateFormatFor(const RecognizedDateTime& d, bool twelveHour,
     if (twelveHour) time += " AM/PM";
   }
   if (!d.hasDate) return time;
-  return d.hasTime ? DatePattern(settings) + " " + time : DatePattern(settings);
+  return d.hasTime ? ShortDateFormat(settings) + " " + time : ShortDateFormat(settings);
 }
 
 bool NamesTwelveHourClock(std::string_view t, const RegionalSettings& settings) {
@@ -156,6 +148,22 @@ bool NamesTwelveHourClock(std::string_view t, const RegionalSettings& settings) 
 }
 
 }  // namespace
+
+std::string ShortDateFormat(const RegionalSettings& settings, bool withTime) {
+  std::string date;
+  switch (settings.dateOrder) {
+    case DateOrder::MonthDayYear:
+      date = "m/d/yyyy";
+      break;
+    case DateOrder::YearMonthDay:
+      date = "yyyy-mm-dd";
+      break;
+    case DateOrder::DayMonthYear:
+      date = "dd/mm/yyyy";
+      break;
+  }
+  return withTime ? date + " h:mm" : date;
+}
 
 TypedInput InterpretTypedInput(std::string_view text, const RegionalSettings& settings) {
   TypedInput input;

@@ -6,6 +6,7 @@
 // and so does a number whose conversion would lose what the user sees
 // (leading zeros such as 007, more than 15 significant digits).
 
+#include <string>
 #include <string_view>
 
 #include "host/regional/regional_settings.h"
@@ -23,5 +24,10 @@ struct TypedInput {
 };
 
 TypedInput InterpretTypedInput(std::string_view text, const RegionalSettings& settings);
+
+// The display format a General cell takes on for a date under the settings'
+// date order ("dd/mm/yyyy", "m/d/yyyy", "yyyy-mm-dd"), with " h:mm" for a
+// date with a time of day.
+std::string ShortDateFormat(const RegionalSettings& settings, bool withTime = false);
 
 }  // namespace gridkit::host

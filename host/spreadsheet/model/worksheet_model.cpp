@@ -48,22 +48,6 @@ bool IsVerticalCode(int32_t code) {
   }
 }
 
-std::string DefaultDateFormat(const RegionalSettings& settings, bool withTime) {
-  std::string date;
-  switch (settings.dateOrder) {
-    case DateOrder::MonthDayYear:
-      date = "m/d/yyyy";
-      break;
-    case DateOrder::YearMonthDay:
-      date = "yyyy-mm-dd";
-      break;
-    case DateOrder::DayMonthYear:
-      date = "dd/mm/yyyy";
-      break;
-  }
-  return withTime ? date + " h:mm" : date;
-}
-
 }  // namespace
 
 WorksheetModel::WorksheetModel(std::string name, SheetContext context,
@@ -109,7 +93,8 @@ template <class Apply>
 void WorksheetModel::ForEachCell(const CellArea& area, Apply&& apply) {
   if (!area.wholeColumns) {
     for (int32_t r = area.firstRow; r <= area.lastRow; ++r) {
-      for (int32_t c = area.firstCol; c <= area.lastCol; ++c) apply(At(r, c));
+      for (int32_t c = area.firstCol; c <= area.lastCol; ++c)
+        apply(At(r, c));
     }
     return;
   }
@@ -117,7 +102,8 @@ void WorksheetModel::ForEachCell(const CellArea& area, Apply&& apply) {
   // when they come into being.
   for (auto& cells : rows_) {
     const auto last = std::min(static_cast<size_t>(area.lastCol), cells.size());
-    for (size_t c = static_cast<size_t>(area.firstCol); c <= last; ++c) apply(cells[c - 1]);
+    for (size_t c = static_cast<size_t>(area.firstCol); c <= last; ++c)
+      apply(cells[c - 1]);
   }
 }
 
@@ -160,8 +146,7 @@ void WorksheetModel::StoreInput(StoredCell& cell, const TypedInput& input, std::
   } else {
     cell.setNumber(input.number);
   }
-  if (!input.impliedFormat.empty() &&
-      context_.styles->Get(cell.style).numberFormat == "General") {
+  if (!input.impliedFormat.empty() && context_.styles->Get(cell.style).numberFormat == "General") {
     cell.style =
         context_.styles->With(cell.style, StyleProperty::NumberFormat, 0, input.impliedFormat);
   }
@@ -202,7 +187,7 @@ void WorksheetModel::SetValue(const CellArea& area, const Variant& value) {
     input.kind = CellKind::Date;
     input.number = value.As<Date>().serial;
     input.impliedFormat =
-        DefaultDateFormat(*context_.regional, input.number != std::floor(input.number));
+        ShortDateFormat(*context_.regional, input.number != std::floor(input.number));
   } else {
     input.kind = CellKind::Number;
     input.number = value.ToDouble();
@@ -275,7 +260,8 @@ void WorksheetModel::Merge(const CellArea& requested) {
       area.lastRow = std::max(area.lastRow, it->lastRow);
       area.lastCol = std::max(area.lastCol, it->lastCol);
       for (int32_t r = it->firstRow; r <= it->lastRow; ++r) {
-        for (int32_t c = it->firstCol; c <= it->lastCol; ++c) At(r, c).setMerge(MergeRole::None);
+        for (int32_t c = it->firstCol; c <= it->lastCol; ++c)
+          At(r, c).setMerge(MergeRole::None);
       }
       it = merges_.erase(it);
       grown = true;
@@ -343,7 +329,8 @@ CellView WorksheetModel::Cell(int32_t row, int32_t col) const {
 
 int32_t WorksheetModel::LastColumn() const {
   size_t last = 0;
-  for (const auto& cells : rows_) last = std::max(last, cells.size());
+  for (const auto& cells : rows_)
+    last = std::max(last, cells.size());
   return static_cast<int32_t>(last);
 }
 
