@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/error.h"
 #include "host/regional/date_format.h"
 #include "host/regional/date_recognition.h"
 #include "host/text/blanks.h"
@@ -13,14 +14,17 @@ namespace gridkit::sheet {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The number of decimals n (0 to 3) for which the text could be the value
 // printed with exactly n decimals; -1 when it is in no such shape.
 int CanonicalDecimals(std::string_view t) {
   size_t i = t.empty() || t[0] != '-' ? 0 : 1;
   const size_t intStart = i;
-  while (i < t.size() && IsDigit(t[i])) ++i;
+  while (i < t.size() && IsDigit(t[i]))
+    ++i;
   const size_t intDigits = i - intStart;
   if (intDigits == 0 || (intDigits > 1 && t[intStart] == '0')) return -1;
   if (i == t.size()) return 0;
@@ -38,7 +42,14 @@ int CanonicalDecimals(std::string_view t) {
 std::string_view FixedDecimalFormat(std::string_view t) {
   const int decimals = CanonicalDecimals(t);
   if (decimals < 0) return {};
-  double value = host::ReadNumber(t);
+  double value = 0;
+  try {
+    value = host::ReadNumber(t);
+  } catch (const host::Error& error) {
+    // Too large for a number: no decimal shape, so the text goes in as typed.
+    if (error.Number() == host::err::kOverflow) return {};
+    throw;
+  }
   if (value == 0) value = 0;  // no "-0"
   char printed[400];
   std::snprintf(printed, sizeof printed, "%.*f", decimals, value);
@@ -60,20 +71,23 @@ bool ReadsAsNumber(std::string_view text) {
   }
   if (i < t.size() && t[i] == '.') {
     ++i;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+    while (i < t.size() && IsDigit(t[i]))
+      ++i, ++digits;
   }
   if (digits == 0) return false;
   if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
     ++i;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     const size_t expStart = i;
-    while (i < t.size() && IsDigit(t[i])) ++i;
+    while (i < t.size() && IsDigit(t[i]))
+      ++i;
     if (i == expStart) return false;
   }
   return i == t.size();
 }
 
-void WriteTypedCell(host::Range cell, std::string_view text, const host::RegionalSettings& regional) {
+void WriteTypedCell(host::Range cell, std::string_view text,
+                    const host::RegionalSettings& regional) {
   if (ReadsAsNumber(text)) {
     const std::string_view format = FixedDecimalFormat(text);
     if (!format.empty()) cell.setNumberFormat(format);

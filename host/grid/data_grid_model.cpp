@@ -9,7 +9,8 @@ namespace gridkit::host {
 DataGridModel::DataGridModel(std::vector<DataGridColumnInfo> columns,
                              std::vector<std::vector<std::string>> records, int32_t visibleRows)
     : records_(std::move(records)), visibleRows_(visibleRows) {
-  for (auto& info : columns) columns_.emplace_back(std::move(info));
+  for (auto& info : columns)
+    columns_.emplace_back(std::move(info));
 }
 
 DataGridColumn& DataGridModel::Item(int32_t index) {
@@ -32,6 +33,8 @@ void DataGridModel::setRow(int16_t row) {
 }
 
 std::string DataGridModel::Text() const {
+  // With no record in view there is no current cell to read.
+  if (top_ + row_ >= ApproxCount()) throw Error(6148, "Invalid row number");
   const auto& record = records_[static_cast<size_t>(top_ + row_)];
   return static_cast<size_t>(col_) < record.size() ? record[static_cast<size_t>(col_)] : "";
 }
