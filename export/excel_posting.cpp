@@ -23,8 +23,7 @@ ExcelPosting::ExcelPosting(host::SpreadsheetFactory spreadsheet, host::MessageBo
 void ExcelPosting::FlexGridToExcel(const std::string& argHead1, const std::string& argHead2) {
   WorkbookFrame frame(spreadsheet_, messages_, regional_, FrameStyle{});
   frame.Run(
-      argHead1, argHead2,
-      [this](WorkbookFrame& f) { WalkFlexGrid(Borrowed(argFG_), f); },
+      argHead1, argHead2, [this](WorkbookFrame& f) { WalkFlexGrid(Borrowed(argFG_), f); },
       [this] {
         const host::FlexGrid& grid = Borrowed(argFG_);
         return SheetFont{grid.Font().Name, grid.Font().Size, grid.ForeColor()};

@@ -10,7 +10,8 @@
 
 namespace gridkit::sheet {
 
-void WriteTypedCell(host::Range cell, std::string_view text, const host::RegionalSettings& regional);
+void WriteTypedCell(host::Range cell, std::string_view text,
+                    const host::RegionalSettings& regional);
 
 // Whether a text reads as a number: optional surrounding blanks and sign,
 // digits, optional thousands commas, decimal point and exponent.

@@ -47,7 +47,8 @@ constexpr std::array kStandardErrors{
     StandardEntry{438, "Object doesn't support this property or method"},
     StandardEntry{440, "Automation error"},
     StandardEntry{482, "Printer error"},
-    StandardEntry{484, "Problem getting printer information. Make sure the printer is set up correctly"},
+    StandardEntry{484,
+                  "Problem getting printer information. Make sure the printer is set up correctly"},
     StandardEntry{1004, "Application-defined or object-defined error"},
 };
 

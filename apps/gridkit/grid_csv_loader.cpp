@@ -27,7 +27,8 @@ host::FlexGridModel LoadGridCsv(const std::string& path) {
   SkipByteOrderMark(input);
   std::vector<std::vector<std::string>> records;
   host::CsvRecords reader(input);
-  while (auto record = reader.Next()) records.push_back(std::move(*record));
+  while (auto record = reader.Next())
+    records.push_back(std::move(*record));
   CheckReadCompleted(input, path);
   if (reader.EndedInQuotes()) {
     throw InputError(path + ": a quoted field is not closed before the end of the file");

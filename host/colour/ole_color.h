@@ -7,7 +7,9 @@ namespace gridkit::host {
 
 inline constexpr uint32_t kSystemColorFlag = 0x80000000;
 
-inline bool IsSystemColor(uint32_t oleColor) { return (oleColor & kSystemColorFlag) != 0; }
+inline bool IsSystemColor(uint32_t oleColor) {
+  return (oleColor & kSystemColorFlag) != 0;
+}
 
 // The colour as 0xRRGGBB; system colours take the standard desktop scheme
 // (window text black, window background white, ...).

@@ -16,8 +16,8 @@ struct DataGridColumnInfo {
 
 class DataGridModel : public DataGrid, private DataGridColumns {
  public:
-  DataGridModel(std::vector<DataGridColumnInfo> columns, std::vector<std::vector<std::string>> records,
-                int32_t visibleRows);
+  DataGridModel(std::vector<DataGridColumnInfo> columns,
+                std::vector<std::vector<std::string>> records, int32_t visibleRows);
 
   bool ColumnHeaders() const override { return columnHeaders_; }
   void setColumnHeaders(bool shown) { columnHeaders_ = shown; }

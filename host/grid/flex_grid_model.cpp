@@ -19,7 +19,8 @@ void FlexGridModel::Resize(int32_t rows, int32_t cols) {
   std::vector<FlexCell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
   for (int32_t r = 0; r < std::min(rows, rows_); ++r) {
     for (int32_t c = 0; c < std::min(cols, cols_); ++c) {
-      cells[static_cast<size_t>(r) * cols + c] = std::move(cells_[static_cast<size_t>(r) * cols_ + c]);
+      cells[static_cast<size_t>(r) * cols + c] =
+          std::move(cells_[static_cast<size_t>(r) * cols_ + c]);
     }
   }
   cells_ = std::move(cells);
@@ -38,7 +39,9 @@ void FlexGridModel::setRows(int32_t rows) {
   Resize(rows, cols_);
 }
 
-void FlexGridModel::setCols(int32_t cols) { Resize(rows_, cols); }
+void FlexGridModel::setCols(int32_t cols) {
+  Resize(rows_, cols);
+}
 
 void FlexGridModel::setFixedRows(int32_t fixedRows) {
   if (fixedRows < 0 || fixedRows > rows_) throw Error::Standard(err::kInvalidPropertyValue);
@@ -64,7 +67,9 @@ void FlexGridModel::setCol(int32_t col) {
   col_ = col;
 }
 
-void FlexGridModel::setCellAlignment(int16_t code) { CellAt(row_, col_).alignment = code; }
+void FlexGridModel::setCellAlignment(int16_t code) {
+  CellAt(row_, col_).alignment = code;
+}
 
 FlexCell& FlexGridModel::CellAt(int32_t row, int32_t col) {
   CheckRow(row);
@@ -133,7 +138,8 @@ void FlexGridModel::setTopRow(int32_t row) {
 }
 
 void FlexGridModel::Clear() {
-  for (auto& cell : cells_) cell.text.clear();
+  for (auto& cell : cells_)
+    cell.text.clear();
 }
 
 }  // namespace gridkit::host

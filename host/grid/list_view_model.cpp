@@ -36,7 +36,9 @@ void ListItemModel::setSelected(bool selected) {
   owner_.selectedIndex_ = index_;
 }
 
-void ListItemModel::EnsureVisible() { owner_.visibleIndex_ = index_; }
+void ListItemModel::EnsureVisible() {
+  owner_.visibleIndex_ = index_;
+}
 
 ListColumnHeaderModel& ListViewModel::AddColumn(std::string text, int32_t width,
                                                 int16_t alignment) {

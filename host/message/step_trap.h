@@ -15,10 +15,13 @@ namespace gridkit::host {
 
 class StepTrap {
  public:
-  StepTrap(MessageBox& messages, std::string title) : messages_(messages), title_(std::move(title)) {}
+  StepTrap(MessageBox& messages, std::string title)
+      : messages_(messages), title_(std::move(title)) {}
 
   // Called after a failure is caught and before its box is shown.
-  void setBeforeReport(std::function<void()> beforeReport) { beforeReport_ = std::move(beforeReport); }
+  void setBeforeReport(std::function<void()> beforeReport) {
+    beforeReport_ = std::move(beforeReport);
+  }
 
   // Runs one step; false when it failed (and was reported).
   template <class Step>

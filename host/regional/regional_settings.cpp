@@ -2,7 +2,9 @@
 
 namespace gridkit::host {
 
-RegionalSettings RegionalSettings::Default() { return RegionalSettings{}; }
+RegionalSettings RegionalSettings::Default() {
+  return RegionalSettings{};
+}
 
 RegionalSettings RegionalSettings::EnglishUnitedStates() {
   RegionalSettings settings;
@@ -13,7 +15,7 @@ RegionalSettings RegionalSettings::EnglishUnitedStates() {
 RegionalSettings RegionalSettings::GermanGermany() {
   RegionalSettings settings;
   settings.dateSeparator = ".";
-  settings.monthNames = {"Januar", "Februar", "März",     "April",   "Mai",      "Juni",
+  settings.monthNames = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
                          "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
   settings.monthAbbreviations = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
                                  "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};

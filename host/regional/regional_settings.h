@@ -14,9 +14,9 @@ struct RegionalSettings {
   DateOrder dateOrder = DateOrder::DayMonthYear;
   std::string dateSeparator = "/";
   std::string timeSeparator = ":";
-  std::array<std::string, 12> monthNames{"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+  std::array<std::string, 12> monthNames{"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
   std::array<std::string, 12> monthAbbreviations{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   std::string amDesignator = "AM";

@@ -14,8 +14,12 @@ namespace {
   throw Error(err::kApplicationDefined, "Method 'Range' of object '_Worksheet' failed");
 }
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // One side of a reference: letters and an optional row number, either
 // possibly preceded by '$'. Row 0 means the side named a whole column.
@@ -28,14 +32,16 @@ Corner ParseCorner(std::string_view text) {
   size_t i = 0;
   if (i < text.size() && text[i] == '$') ++i;
   const size_t lettersStart = i;
-  while (i < text.size() && IsLetter(text[i])) ++i;
+  while (i < text.size() && IsLetter(text[i]))
+    ++i;
   Corner corner;
   corner.col = ColumnNumber(text.substr(lettersStart, i - lettersStart));
   if (corner.col == 0) BadReference();
   if (i == text.size()) return corner;
   if (text[i] == '$') ++i;
   const size_t digitsStart = i;
-  while (i < text.size() && IsDigit(text[i])) ++i;
+  while (i < text.size() && IsDigit(text[i]))
+    ++i;
   if (i != text.size() || i == digitsStart || text[digitsStart] == '0') BadReference();
   int64_t row = 0;
   auto [ptr, ec] = std::from_chars(text.data() + digitsStart, text.data() + i, row);

@@ -72,7 +72,9 @@ class Worksheet {
   virtual void Select() = 0;
 
   // Raises error 1004 for a reference that names no range.
-  host::Range Range(std::string_view reference) { return host::Range(*this, ParseReference(reference)); }
+  host::Range Range(std::string_view reference) {
+    return host::Range(*this, ParseReference(reference));
+  }
   host::Range Columns(std::string_view reference) {
     return host::Range(*this, ParseReference(reference)).EntireColumn();
   }

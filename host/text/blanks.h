@@ -6,12 +6,16 @@
 
 namespace gridkit::host {
 
-inline bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+inline bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // The text without leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
 
 // True when the text holds nothing but blanks (or nothing at all).
-inline bool IsBlankText(std::string_view text) { return TrimBlanks(text).empty(); }
+inline bool IsBlankText(std::string_view text) {
+  return TrimBlanks(text).empty();
+}
 
 }  // namespace gridkit::host

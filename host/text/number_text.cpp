@@ -20,7 +20,8 @@ std::string PlainNumberText(double value) {
     if (*p != '.') digits.push_back(*p);
   }
   const int exponent = std::atoi(p + 1);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (digits.size() > 1 && digits.back() == '0')
+    digits.pop_back();
 
   std::string text = value < 0 ? "-" : "";
   const int pointAt = exponent + 1;  // digits before the decimal point

@@ -11,7 +11,9 @@ namespace gridkit::host {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the longest leading part of s that forms a decimal number:
 // sign, digits, optional point and digits, optional exponent with digits.
@@ -19,17 +21,20 @@ size_t NumberPrefixLength(const std::string& s) {
   size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  while (i < s.size() && IsDigit(s[i]))
+    ++i, ++digits;
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && IsDigit(s[i]))
+      ++i, ++digits;
   }
   if (digits == 0) return 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     size_t j = i + 1;
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
     if (j < s.size() && IsDigit(s[j])) {
-      while (j < s.size() && IsDigit(s[j])) ++j;
+      while (j < s.size() && IsDigit(s[j]))
+        ++j;
       i = j;
     }
   }

@@ -64,12 +64,15 @@ const std::string& TextOf(const CellStyle& style, StyleProperty property) {
 
 }  // namespace
 
-StyleTable::StyleTable() : recent_(kRecentChanges) { Intern(CellStyle{}); }
+StyleTable::StyleTable() : recent_(kRecentChanges) {
+  Intern(CellStyle{});
+}
 
 uint32_t StyleTable::With(uint32_t from, StyleProperty property, double number,
                           std::string_view text) {
   const bool isText = IsTextProperty(property);
-  const uint64_t key = isText ? std::hash<std::string_view>{}(text) : std::bit_cast<uint64_t>(number);
+  const uint64_t key =
+      isText ? std::hash<std::string_view>{}(text) : std::bit_cast<uint64_t>(number);
   size_t slot = key ^ (static_cast<size_t>(from) * 0x9e3779b97f4a7c15ULL) ^
                 (static_cast<size_t>(property) << 7);
   slot = (slot ^ (slot >> 29)) % kRecentChanges;

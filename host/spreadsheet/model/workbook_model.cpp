@@ -24,7 +24,9 @@ const WorksheetModel& WorkbookModel::Sheet(int32_t index) const {
   return *sheets_[static_cast<size_t>(index) - 1];
 }
 
-Worksheet& WorkbookModel::Item(int32_t index) { return Sheet(index); }
+Worksheet& WorkbookModel::Item(int32_t index) {
+  return Sheet(index);
+}
 
 Worksheet& WorkbookModel::Item(std::string_view name) {
   for (auto& sheet : sheets_) {
