@@ -1,4 +1,5 @@
 #include "host/grid/flex_grid_model.h"
+#include "tests/support/error_of.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 
 namespace gridkit::host {
 namespace {
+
+using gridkit::test_support::ErrorOf;
 
 using ::testing::ElementsAre;
 
@@ -18,16 +21,6 @@ class FlexGridModelTest : public ::testing::Test {
         grid_.setTextMatrix(r, c, std::to_string(r) + "," + std::to_string(c));
       }
     }
-  }
-
-  template <class Action>
-  static int32_t ErrorOf(Action&& action) {
-    try {
-      action();
-    } catch (const Error& error) {
-      return error.Number();
-    }
-    return 0;
   }
 
   FlexGridModel grid_{4, 3, 1};

@@ -1,4 +1,5 @@
 #include "host/spreadsheet/model/application_model.h"
+#include "tests/support/error_of.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -13,15 +14,7 @@
 namespace gridkit::host {
 namespace {
 
-template <class Action>
-int32_t ErrorOf(Action&& action) {
-  try {
-    action();
-  } catch (const Error& error) {
-    return error.Number();
-  }
-  return 0;
-}
+using gridkit::test_support::ErrorOf;
 
 TEST(ApplicationModelTest, WorkbooksAreNumberedPerApplication) {
   SpreadsheetModelFactory factory;

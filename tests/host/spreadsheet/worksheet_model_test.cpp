@@ -1,4 +1,5 @@
 #include "host/spreadsheet/model/worksheet_model.h"
+#include "tests/support/error_of.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 
 namespace gridkit::host {
 namespace {
+
+using gridkit::test_support::ErrorOf;
 
 using ::testing::ElementsAre;
 
@@ -34,16 +37,6 @@ class WorksheetModelTest : public ::testing::Test {
     for (const CellArea& area : Model().Merges())
       texts.push_back(ReferenceText(area));
     return texts;
-  }
-  // The number of the error that the action raises; 0 when it raises none.
-  template <class Action>
-  static int32_t ErrorOf(Action&& action) {
-    try {
-      action();
-    } catch (const Error& error) {
-      return error.Number();
-    }
-    return 0;
   }
 
   SpreadsheetModelFactory factory_{SpreadsheetModelOptions{RegionalSettings::Default(), true}};
