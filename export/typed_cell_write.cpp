@@ -1,7 +1,7 @@
 #include "export/typed_cell_write.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 #include "host/error.h"
@@ -52,8 +52,11 @@ std::string_view FixedDecimalFormat(std::string_view t) {
   }
   if (value == 0) value = 0;  // no "-0"
   char printed[400];
-  std::snprintf(printed, sizeof printed, "%.*f", decimals, value);
-  if (t != printed) return {};
+  const auto [end, ec] =
+      std::to_chars(printed, printed + sizeof printed, value, std::chars_format::fixed, decimals);
+  if (ec != std::errc() || t != std::string_view(printed, static_cast<size_t>(end - printed))) {
+    return {};
+  }
   constexpr std::array<std::string_view, 4> kFormats{"#,##0", "#,##0.0", "#,##0.00", "#,##0.000"};
   return kFormats[static_cast<size_t>(decimals)];
 }

@@ -39,7 +39,8 @@ size_t MatchFolded(std::string_view text, size_t pos, std::string_view name) {
     const auto n = static_cast<unsigned char>(name[j]);
     if (t < 0x80 && n < 0x80) {
       // Most names are told apart by their first ASCII letter.
-      if (FoldCase(t) != FoldCase(n)) return 0;
+      const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; };
+      if (lower(t) != lower(n)) return 0;
       ++i;
       ++j;
       continue;
