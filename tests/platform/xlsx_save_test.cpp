@@ -88,6 +88,20 @@ TEST_F(XlsxSaveTest, AFolderAsTargetRaisesAndKeepsTheFolder) {
   EXPECT_EQ(FilesInDir(), std::vector<std::string>{"taken"});
 }
 
+TEST_F(XlsxSaveTest, AFullDiskRaisesDiskFullAndLeavesNoFile) {
+  Sheet().Range("A1").setFormulaR1C1("x");
+  const fs::path target = dir_ / "out.xlsx";
+  // The partial file the save writes first leads to a device that is always full.
+  fs::create_symlink("/dev/full", target.string() + ".partial-" + std::to_string(getpid()));
+  try {
+    platform::SaveWorkbookAsXlsx(*book_, target);
+    FAIL() << "the save did not fail";
+  } catch (const host::Error& error) {
+    EXPECT_EQ(error.Number(), host::err::kDiskFull) << error.Description();
+  }
+  EXPECT_TRUE(FilesInDir().empty());
+}
+
 TEST_F(XlsxSaveTest, ShowingTheApplicationSavesItsNewestWorkbook) {
   const fs::path target = dir_ / "shown.xlsx";
   host::SpreadsheetModelFactory factory({}, platform::SaveOnShow(target));
