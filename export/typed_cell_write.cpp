@@ -8,15 +8,14 @@
 #include "host/regional/date_format.h"
 #include "host/regional/date_recognition.h"
 #include "host/text/blanks.h"
+#include "host/text/characters.h"
 #include "host/text/numeric_reading.h"
 
 namespace gridkit::sheet {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+using host::IsDigit;
 
 // The number of decimals n (0 to 3) for which the text could be the value
 // printed with exactly n decimals; -1 when it is in no such shape.

@@ -7,24 +7,8 @@
 
 namespace gridkit::cli {
 
-namespace {
-
-// Spreadsheets save CSV with a UTF-8 byte order mark; it is not part of the
-// first header.
-void SkipByteOrderMark(std::istream& input) {
-  constexpr char kMark[] = "\xEF\xBB\xBF";
-  char head[3] = {};
-  input.read(head, 3);
-  if (input.gcount() == 3 && std::string_view(head, 3) == std::string_view(kMark, 3)) return;
-  input.clear();
-  input.seekg(0);
-}
-
-}  // namespace
-
 host::FlexGridModel LoadGridCsv(const std::string& path) {
   std::ifstream input = OpenInputFile(path);
-  SkipByteOrderMark(input);
   std::vector<std::vector<std::string>> records;
   host::CsvRecords reader(input);
   while (auto record = reader.Next())

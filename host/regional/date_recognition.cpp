@@ -4,6 +4,7 @@
 
 #include "host/regional/date_serial.h"
 #include "host/text/blanks.h"
+#include "host/text/characters.h"
 #include "host/text/utf8.h"
 
 namespace gridkit::host {
@@ -17,15 +18,10 @@ constexpr std::array<std::string_view, 12> kEnglishMonthNames{
 constexpr std::array<std::string_view, 12> kEnglishMonthAbbreviations{
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 // ASCII letters and every byte of a multi-byte character: month names and
 // designators are words, and a word that runs on is not one of them.
 bool IsWordByte(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
+  return IsAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80;
 }
 
 // Byte length of the text at pos that equals the name but for case; 0 when
@@ -39,8 +35,7 @@ size_t MatchFolded(std::string_view text, size_t pos, std::string_view name) {
     const auto n = static_cast<unsigned char>(name[j]);
     if (t < 0x80 && n < 0x80) {
       // Most names are told apart by their first ASCII letter.
-      const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; };
-      if (lower(t) != lower(n)) return 0;
+      if (FoldCase(t) != FoldCase(n)) return 0;
       ++i;
       ++j;
       continue;
@@ -76,6 +71,7 @@ struct Time {
   int hour = 0;
   int minute = 0;
   int second = 0;
+  bool twelveHour = false;
 };
 
 // Where a joiner between the parts of a date with a month name is a
@@ -139,6 +135,7 @@ class Scanner {
     } else {
       if (hour.value < 1 || hour.value > 12) return false;
       time.hour = hour.value % 12 + (designator == 2 ? 12 : 0);
+      time.twelveHour = true;
     }
     time.minute = minute.value;
     time.second = second.value;
@@ -380,6 +377,7 @@ std::optional<RecognizedDateTime> RecognizeDateTime(std::string_view text,
     result.hour = time.hour;
     result.minute = time.minute;
     result.second = time.second;
+    result.twelveHour = time.twelveHour;
     result.serial += TimeSerial(time.hour, time.minute, time.second);
   }
   return result;

@@ -18,6 +18,7 @@ struct RecognizedDateTime {
   bool hasTime = false;
   int year = 0, month = 0, day = 0;      // set when hasDate
   int hour = 0, minute = 0, second = 0;  // set when hasTime
+  bool twelveHour = false;               // the time carried an AM/PM designator
   // Date serial plus the time fraction; a time alone counts as 30 December
   // 1899, so its serial is the time fraction.
   double serial = 0;

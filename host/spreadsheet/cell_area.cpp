@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "host/error.h"
+#include "host/text/characters.h"
 #include "host/text/column_letters.h"
 
 namespace gridkit::host {
@@ -12,13 +13,6 @@ namespace {
 
 [[noreturn]] void BadReference() {
   throw Error(err::kApplicationDefined, "Method 'Range' of object '_Worksheet' failed");
-}
-
-bool IsLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
 }
 
 // One side of a reference: letters and an optional row number, either
@@ -32,7 +26,7 @@ Corner ParseCorner(std::string_view text) {
   size_t i = 0;
   if (i < text.size() && text[i] == '$') ++i;
   const size_t lettersStart = i;
-  while (i < text.size() && IsLetter(text[i]))
+  while (i < text.size() && IsAsciiLetter(text[i]))
     ++i;
   Corner corner;
   corner.col = ColumnNumber(text.substr(lettersStart, i - lettersStart));

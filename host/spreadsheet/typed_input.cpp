@@ -6,21 +6,19 @@
 
 #include "host/regional/date_recognition.h"
 #include "host/text/blanks.h"
+#include "host/text/characters.h"
+#include "host/text/utf8.h"
 
 namespace gridkit::host {
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (x != b[i]) return false;
+    if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
   }
   return true;
 }
@@ -43,7 +41,6 @@ std::optional<ParsedNumber> ParseTypedNumber(std::string_view t) {
   bool negative = false;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
 
-  const size_t intStart = i;
   size_t groupDigits = 0;
   bool sawComma = false;
   while (i < t.size() && (IsDigit(t[i]) || t[i] == ',')) {
@@ -62,7 +59,6 @@ std::optional<ParsedNumber> ParseTypedNumber(std::string_view t) {
   parsed.grouped = sawComma;
   const size_t intDigits = plain.size();
   if (intDigits > 1 && plain[0] == '0') return {};  // 007 stays a code
-  (void)intStart;
 
   if (i < t.size() && t[i] == '.') {
     plain.push_back('.');
@@ -127,24 +123,14 @@ std::string NumberFormatFor(const ParsedNumber& n) {
   return {};
 }
 
-std::string DateFormatFor(const RecognizedDateTime& d, bool twelveHour,
-                          const RegionalSettings& settings) {
+std::string DateFormatFor(const RecognizedDateTime& d, const RegionalSettings& settings) {
   std::string time;
   if (d.hasTime) {
     time = d.second != 0 ? "h:mm:ss" : "h:mm";
-    if (twelveHour) time += " AM/PM";
+    if (d.twelveHour) time += " AM/PM";
   }
   if (!d.hasDate) return time;
   return d.hasTime ? ShortDateFormat(settings) + " " + time : ShortDateFormat(settings);
-}
-
-bool NamesTwelveHourClock(std::string_view t, const RegionalSettings& settings) {
-  auto endsWith = [&](std::string_view suffix) {
-    return !suffix.empty() && t.size() >= suffix.size() &&
-           EqualsIgnoringCase(t.substr(t.size() - suffix.size()), suffix);
-  };
-  return endsWith("AM") || endsWith("PM") || endsWith(settings.amDesignator) ||
-         endsWith(settings.pmDesignator);
 }
 
 }  // namespace
@@ -187,7 +173,7 @@ TypedInput InterpretTypedInput(std::string_view text, const RegionalSettings& se
   if (auto date = RecognizeDateTime(t, settings)) {
     input.kind = CellKind::Date;
     input.number = date->serial;
-    input.impliedFormat = DateFormatFor(*date, NamesTwelveHourClock(t, settings), settings);
+    input.impliedFormat = DateFormatFor(*date, settings);
     return input;
   }
   return input;

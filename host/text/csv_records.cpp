@@ -1,5 +1,7 @@
 #include "host/text/csv_records.h"
 
+#include <string_view>
+
 namespace gridkit::host {
 
 std::optional<std::vector<std::string>> CsvRecords::Next() {
@@ -41,6 +43,11 @@ std::optional<std::vector<std::string>> CsvRecords::Next() {
     }
   }
   record.push_back(std::move(field));
+  if (first_) {
+    first_ = false;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (record.front().starts_with(kByteOrderMark)) record.front().erase(0, kByteOrderMark.size());
+  }
   return record;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Records of comma-separated text (RFC 4180): fields split by commas, a
 // field in double quotes may hold commas, line breaks and doubled quotes;
-// records end with CR LF, LF or the end of the text.
+// records end with CR LF, LF or the end of the text. A UTF-8 byte order mark
+// at the start, as spreadsheets save CSV, is not part of the first field.
 
 #include <istream>
 #include <optional>
@@ -23,6 +24,7 @@ class CsvRecords {
  private:
   std::istream& input_;
   bool endedInQuotes_ = false;
+  bool first_ = true;
 };
 
 }  // namespace gridkit::host

@@ -6,14 +6,11 @@
 
 #include "host/error.h"
 #include "host/text/blanks.h"
+#include "host/text/characters.h"
 
 namespace gridkit::host {
 
 namespace {
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // Length of the longest leading part of s that forms a decimal number:
 // sign, digits, optional point and digits, optional exponent with digits.

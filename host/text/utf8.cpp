@@ -36,8 +36,7 @@ char32_t DecodeChar(std::string_view text, size_t& i) {
   return code;
 }
 
-char32_t FoldCase(char32_t c) {
-  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+char32_t FoldCaseBeyondAscii(char32_t c) {
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
   if (c >= 0x100 && c <= 0x17F) {
     if (c == 0x130) return 'i';

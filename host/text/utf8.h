@@ -15,7 +15,11 @@ char32_t DecodeChar(std::string_view text, size_t& i);
 
 // Simple case folding for the scripts month names and designators are
 // written in: Latin (with Latin-1 and Extended-A), Greek and Cyrillic.
-char32_t FoldCase(char32_t c);
+char32_t FoldCaseBeyondAscii(char32_t c);
+inline char32_t FoldCase(char32_t c) {
+  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
+  return FoldCaseBeyondAscii(c);
+}
 
 // Number of characters in the text.
 size_t CharCount(std::string_view text);

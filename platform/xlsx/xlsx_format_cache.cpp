@@ -47,14 +47,8 @@ uint8_t VerticalAlign(int32_t code) {
 
 lxw_format* XlsxFormatCache::For(uint32_t styleId) {
   if (styleId == 0) return nullptr;
-  if (styleId >= known_.size()) {
-    known_.resize(styleId + 1, false);
-    formats_.resize(styleId + 1, nullptr);
-  }
-  if (!known_[styleId]) {
-    formats_[styleId] = Make(styles_.Get(styleId));
-    known_[styleId] = true;
-  }
+  if (styleId >= formats_.size()) formats_.resize(styleId + 1, nullptr);
+  if (formats_[styleId] == nullptr) formats_[styleId] = Make(styles_.Get(styleId));
   return formats_[styleId];
 }
 

@@ -26,7 +26,6 @@ class XlsxFormatCache {
   lxw_workbook* workbook_;
   const host::StyleTable& styles_;
   std::vector<lxw_format*> formats_;  // by style id; null until made
-  std::vector<bool> known_;
   size_t made_ = 0;
 };
 

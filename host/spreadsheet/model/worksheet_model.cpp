@@ -119,15 +119,8 @@ void WorksheetModel::ChangeStyle(const CellArea& area, StyleProperty property, d
       id = styles.With(id, property, number, text);
     }
   }
-  // Neighbouring cells mostly share a style: remember the last change.
-  uint32_t lastFrom = UINT32_MAX;
-  uint32_t lastTo = 0;
   ForEachCell(area, [&](StoredCell& cell) {
-    if (cell.style != lastFrom) {
-      lastFrom = cell.style;
-      lastTo = styles.With(cell.style, property, number, text);
-    }
-    cell.style = lastTo;
+    cell.style = styles.With(cell.style, property, number, text);
   });
 }
 
@@ -152,26 +145,24 @@ void WorksheetModel::StoreInput(StoredCell& cell, const TypedInput& input, std::
   }
 }
 
-void WorksheetModel::SetFormulaR1C1(const CellArea& area, std::string_view text) {
-  if (Logging()) Log(area, "FormulaR1C1 = " + std::string(text));
-  if (area.wholeColumns) UnableToSet("FormulaR1C1", "Range");
+void WorksheetModel::StoreTypedText(const CellArea& area, std::string_view text,
+                                    std::string_view property) {
+  if (Logging()) Log(area, std::string(property) + " = " + std::string(text));
+  if (area.wholeColumns) UnableToSet(property, "Range");
   if (text.size() > kMaxCellCharacters && CharCount(text) > kMaxCellCharacters) {
-    UnableToSet("FormulaR1C1", "Range");
+    UnableToSet(property, "Range");
   }
   const TypedInput input = InterpretTypedInput(text, *context_.regional);
   ForEachCell(area, [&](StoredCell& cell) { StoreInput(cell, input, text); });
 }
 
+void WorksheetModel::SetFormulaR1C1(const CellArea& area, std::string_view text) {
+  StoreTypedText(area, text, "FormulaR1C1");
+}
+
 void WorksheetModel::SetValue(const CellArea& area, const Variant& value) {
   if (value.IsText()) {
-    const std::string& text = value.As<std::string>();
-    if (Logging()) Log(area, "Value = " + text);
-    if (area.wholeColumns) UnableToSet("Value", "Range");
-    if (text.size() > kMaxCellCharacters && CharCount(text) > kMaxCellCharacters) {
-      UnableToSet("Value", "Range");
-    }
-    const TypedInput input = InterpretTypedInput(text, *context_.regional);
-    ForEachCell(area, [&](StoredCell& cell) { StoreInput(cell, input, text); });
+    StoreTypedText(area, value.As<std::string>(), "Value");
     return;
   }
   if (value.IsObject()) throw Error::Standard(err::kTypeMismatch);

@@ -96,6 +96,8 @@ class WorksheetModel : public Worksheet {
                    std::string_view text = {});
   StoredCell& At(int32_t row, int32_t col);
   void StoreInput(StoredCell& cell, const TypedInput& input, std::string_view text);
+  // Text assigned to FormulaR1C1 or Value, taken as typed input.
+  void StoreTypedText(const CellArea& area, std::string_view text, std::string_view property);
   bool Logging() const { return context_.log->Enabled(); }
   void Log(const CellArea& area, std::string_view what);
 
