@@ -13,6 +13,9 @@ inline bool IsBlank(char c) {
 // The text without leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
 
+// The text without leading and trailing spaces (tabs and line breaks stay).
+std::string_view TrimSpaces(std::string_view text);
+
 // True when the text holds nothing but blanks (or nothing at all).
 inline bool IsBlankText(std::string_view text) {
   return TrimBlanks(text).empty();

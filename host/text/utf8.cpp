@@ -36,6 +36,27 @@ char32_t DecodeChar(std::string_view text, size_t& i) {
   return code;
 }
 
+std::string EncodeChar(char32_t c) {
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
 char32_t FoldCaseBeyondAscii(char32_t c) {
   if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
   if (c >= 0x100 && c <= 0x17F) {
@@ -52,6 +73,15 @@ char32_t FoldCaseBeyondAscii(char32_t c) {
   if (c >= 0x410 && c <= 0x42F) return c + 0x20;
   if (c >= 0x400 && c <= 0x40F) return c + 0x50;
   return c;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  size_t i = 0;
+  size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (FoldCase(DecodeChar(a, i)) != FoldCase(DecodeChar(b, j))) return false;
+  }
+  return i == a.size() && j == b.size();
 }
 
 size_t CharCount(std::string_view text) {

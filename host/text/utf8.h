@@ -13,6 +13,10 @@ namespace gridkit::host {
 // (0xDC00 + the byte).
 char32_t DecodeChar(std::string_view text, size_t& i);
 
+// The UTF-8 form of one code point; code points beyond Unicode or in the
+// surrogate range give U+FFFD.
+std::string EncodeChar(char32_t c);
+
 // Simple case folding for the scripts month names and designators are
 // written in: Latin (with Latin-1 and Extended-A), Greek and Cyrillic.
 char32_t FoldCaseBeyondAscii(char32_t c);
@@ -20,6 +24,9 @@ inline char32_t FoldCase(char32_t c) {
   if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 0x20 : c;
   return FoldCaseBeyondAscii(c);
 }
+
+// True when the texts are equal after simple case folding.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 // Number of characters in the text.
 size_t CharCount(std::string_view text);
