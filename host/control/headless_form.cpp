@@ -36,14 +36,24 @@ void HeadlessForm::Site(std::unique_ptr<UserControl> control, PropertyBag* saved
   const UserControl::Size designed = placed.DesignedSize();
   entry.site->SurfaceModel().Design(designed.width, designed.height);
   entry.site->SurfaceModel().resized = [&placed] { placed.Resize(); };
-  placed.Initialize();
-  if (saved) {
-    placed.ReadProperties(*saved);
-  } else {
-    placed.InitProperties();
+  try {
+    placed.Initialize();
+    if (saved) {
+      placed.ReadProperties(*saved);
+    } else {
+      placed.InitProperties();
+    }
+    placed.Resize();
+    placed.Show();
+  } catch (...) {
+    Unplace();
+    throw;
   }
-  placed.Resize();
-  placed.Show();
+}
+
+void HeadlessForm::Unplace() {
+  if (EntryOf(focused_) == &entries_.back()) focused_ = nullptr;
+  entries_.pop_back();
 }
 
 TextBoxModel& HeadlessForm::PlaceTextBox(const std::string& name) {

@@ -97,19 +97,20 @@ class HeadlessForm {
   };
 
   HeadlessSite& AddSite(const std::string& name);
-  // A hook that fails takes the new site away again, so that no box of the
-  // unplaced control stays in the tab order.
+  // A hook or life cycle that fails takes the new site away again, so that
+  // no box of the unplaced control stays in the tab order.
   template <class Control>
   void RunBeforeLifeCycle(const std::function<void(Control&)>& hook, Control& control) {
     if (!hook) return;
     try {
       hook(control);
     } catch (...) {
-      entries_.pop_back();
+      Unplace();
       throw;
     }
   }
   void Site(std::unique_ptr<UserControl> control, PropertyBag* saved);
+  void Unplace();
   std::vector<TextBoxModel*> TabOrder() const;
   const Entry* EntryOf(const TextBoxModel* box) const;
   void MoveFocus(TextBoxModel* next);

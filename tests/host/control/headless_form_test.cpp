@@ -19,6 +19,7 @@ using Log = std::vector<std::string>;
 class RecordingControl : public UserControl {
  public:
   static inline Log* log = nullptr;
+  static inline bool failInit = false;
 
   explicit RecordingControl(ControlSite& site) : site_(site), box_(site.AddTextBox("Box")) {
     Note("construct");
@@ -41,7 +42,10 @@ class RecordingControl : public UserControl {
 
   Size DesignedSize() const override { return {1200, 300}; }
   void Initialize() override { Note("Initialize"); }
-  void InitProperties() override { Note("InitProperties"); }
+  void InitProperties() override {
+    Note("InitProperties");
+    if (failInit) throw Error::Standard(err::kInvalidCall);
+  }
   void ReadProperties(PropertyBag& bag) override {
     Note("ReadProperties " + ToText(bag.ReadProperty("Text", std::string())));
   }
@@ -104,6 +108,18 @@ TEST_F(HeadlessFormTest, NewAndSavedControlsRunTheirLifeCycleAtTheDesignedSize) 
   bag.WriteProperty("Text", std::string("12"), std::string());
   form.PlaceSaved<RecordingControl>("Saved", bag);
   EXPECT_EQ(log, (Log{"construct", "Initialize", "ReadProperties 12", "Resize 1200", "Show"}));
+}
+
+TEST_F(HeadlessFormTest, AControlWhoseLifeCycleFailsIsNotPlaced) {
+  form.PlaceTextBox("First");
+  RecordingControl::failInit = true;
+  EXPECT_THROW(form.PlaceNew<RecordingControl>("Rec"), Error);
+  RecordingControl::failInit = false;
+  EXPECT_EQ(form.SiteNamed("Rec"), nullptr);
+  form.PlaceNew<RecordingControl>("Rec");  // the name is free again
+  form.FocusControl("First");
+  form.Tab();
+  EXPECT_EQ(form.Focused(), form.SiteNamed("Rec")->TextBoxes().front());
 }
 
 TEST_F(HeadlessFormTest, ResizingTheSurfaceResizesTheControlOnlyWhenTheSizeChanges) {
