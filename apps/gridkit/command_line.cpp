@@ -7,7 +7,8 @@
 namespace gridkit::cli {
 
 CommandOptions::CommandOptions(std::span<const std::string> args,
-                               std::initializer_list<std::string_view> known) {
+                               std::initializer_list<std::string_view> known,
+                               std::initializer_list<std::string_view> repeatable) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -18,7 +19,8 @@ CommandOptions::CommandOptions(std::span<const std::string> args,
     const size_t equals = arg.find('=');
     const std::string name =
         arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    if (std::find(known.begin(), known.end(), name) == known.end()) {
+    const bool repeats = std::find(repeatable.begin(), repeatable.end(), name) != repeatable.end();
+    if (!repeats && std::find(known.begin(), known.end(), name) == known.end()) {
       throw UsageError("unknown option '--" + name + "'");
     }
     std::string value;
@@ -29,7 +31,9 @@ CommandOptions::CommandOptions(std::span<const std::string> args,
     } else {
       throw UsageError("option '--" + name + "' needs a value");
     }
-    if (!values_.emplace(name, std::move(value)).second) {
+    if (repeats) {
+      repeated_[name].push_back(std::move(value));
+    } else if (!values_.emplace(name, std::move(value)).second) {
       throw UsageError("option '--" + name + "' given twice");
     }
   }
@@ -38,6 +42,11 @@ CommandOptions::CommandOptions(std::span<const std::string> args,
 std::string CommandOptions::Get(std::string_view name, const std::string& fallback) const {
   const auto it = values_.find(std::string(name));
   return it == values_.end() ? fallback : it->second;
+}
+
+std::vector<std::string> CommandOptions::GetAll(std::string_view name) const {
+  const auto it = repeated_.find(std::string(name));
+  return it == repeated_.end() ? std::vector<std::string>{} : it->second;
 }
 
 }  // namespace gridkit::cli

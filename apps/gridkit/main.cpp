@@ -1,5 +1,5 @@
 // gridkit: the command-line host of the kit. It loads a grid, lends it to a
-// component and runs one job.
+// component and runs one job, or plays keys to a control on a form.
 
 #include <exception>
 #include <iostream>
@@ -10,6 +10,7 @@
 #include "apps/gridkit/cli_errors.h"
 #include "apps/gridkit/demo_command.h"
 #include "apps/gridkit/excel_command.h"
+#include "apps/gridkit/keys_command.h"
 #include "apps/gridkit/usage_text.h"
 
 namespace {
@@ -22,6 +23,7 @@ int Dispatch(const std::vector<std::string>& args) {
   const std::span<const std::string> rest(args.begin() + 1, args.end());
   if (command == "excel") return RunExcelCommand(rest, std::cout, std::cerr);
   if (command == "demo") return RunDemoCommand(rest, std::cout, std::cerr);
+  if (command == "keys") return RunKeysCommand(rest, std::cout, std::cerr);
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << UsageText();
     return kExitCompleted;

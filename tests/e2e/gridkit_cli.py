@@ -4,6 +4,7 @@ workbooks back with openpyxl.
 Each test script is run as: python3 SCRIPT GRIDKIT_EXECUTABLE FIXTURE_DIR
 """
 
+import json
 import os
 import subprocess
 import sys
@@ -33,6 +34,13 @@ def fixture(name):
 
 def run(*args, cwd=None):
     return subprocess.run([GRIDKIT, *args], capture_output=True, text=True, timeout=120, cwd=cwd)
+
+
+def run_json(*args, cwd=None):
+    """Runs gridkit; returns the result and its standard output read as JSON
+    (None when there is no output)."""
+    result = run(*args, cwd=cwd)
+    return result, json.loads(result.stdout) if result.stdout else None
 
 
 def rgb(font):
