@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "host/error.h"
+#include "host/number/round_half_even.h"
 #include "host/text/blanks.h"
 #include "host/text/characters.h"
 #include "host/text/number_text.h"
@@ -93,14 +94,6 @@ double NumericValue(const PropertyValue& v) {
     double operator()(const StdPicture&) const { TypeMismatch(); }
   };
   return std::visit(Visitor{}, v);
-}
-
-// Rounds to the nearest whole number, halves to the even one, without
-// relying on the floating-point rounding mode in force.
-double RoundHalfEven(double x) {
-  double r = std::round(x);  // halves away from zero
-  if (std::fabs(r - x) == 0.5 && std::fmod(r, 2) != 0) r -= std::copysign(1.0, x);
-  return r;
 }
 
 // The rounded value, which must lie in [low, high].

@@ -1,6 +1,7 @@
 #include "host/regional/date_format.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "host/regional/date_serial.h"
@@ -66,6 +67,9 @@ std::string FormatDateTime(double serial, std::string_view pattern,
   const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
 
   std::string out;
+  // Whether the last token was an hour, perhaps followed by separators: an
+  // M or MM there is the minute, as in "hh:MM".
+  bool afterHour = false;
   size_t i = 0;
   while (i < pattern.size()) {
     const char c = pattern[i];
@@ -84,6 +88,17 @@ std::string FormatDateTime(double serial, std::string_view pattern,
     const size_t run = RunLength(pattern, i);
     const size_t upToTwo = std::min<size_t>(run, 2);
     size_t used = upToTwo;
+    if (c == 'M' && afterHour && run <= 2) {
+      AppendNumber(out, time.minute, upToTwo);
+      afterHour = false;
+      i += used;
+      continue;
+    }
+    if (c == 'h' || c == 'H') {
+      afterHour = true;
+    } else if (std::isalnum(static_cast<unsigned char>(c))) {
+      afterHour = false;
+    }
     switch (c) {
       case 'd':
         AppendNumber(out, time.day, upToTwo);

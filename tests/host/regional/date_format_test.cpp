@@ -71,14 +71,19 @@ TEST(FormatDateTimeTest, TimeTokens) {
       RegionalSettings::Default());
 }
 
-// M is a month and m a minute wherever they stand.
+// M is a month and m a minute, except that M or MM right after an hour is
+// the minute, as report footers write "hh:MM AM/PM".
 TEST(FormatDateTimeTest, MonthsAndMinutesAreCaseSensitive) {
   const double value = kMarch5 + TimeSerial(10, 7, 0);
   Check(
       {
           {value, "M m", "3 7"},
           {value, "MM mm", "03 07"},
-          {value, "h:M", "10:3"},
+          {value, "h:M", "10:7"},
+          {value, "hh:MM AM/PM", "10:07 AM"},
+          {value, "dd-MMM-yyyy hh:MM", "05-Mar-2004 10:07"},
+          {value, "hh MMM", "10 Mar"},
+          {value, "hh d MM", "10 5 03"},
           {value, "d/m/yyyy", "5/7/2004"},
       },
       RegionalSettings::Default());
