@@ -19,6 +19,8 @@ constexpr std::string_view kContinued = "To Be Continued........ Page No : ";
 void ReportJob::Begin() {
   state_.CurX = state_.MLeft;
   state_.CurY = state_.MTop;
+  // A job without heading rules must not inherit the last job's rule.
+  state_.LineDrawn = false;
 }
 
 void ReportJob::FirstPageBlock(ReportSource& source) {

@@ -119,6 +119,22 @@ TEST_F(RowBodyTest, GLineWithRowRulesDrawsTheGroupRuleALineGapAboveTheRowRule) {
   EXPECT_NEAR(YOf("Apples"), 6.7, 1e-9);
 }
 
+TEST_F(RowBodyTest, ARuleDrawnByTheLastJobDoesNotSuppressTheFirstGroupRule) {
+  options.LineBetnRow = true;  // this job ends on a row rule
+  ASSERT_EQ(Print(), "");
+  MakeGrid(2, {1000}, 0);
+  FillRow(0, {"Fruit"});
+  grid.CellAt(0, 0).bold = true;
+  options.LineBetnRow = false;
+  options.GpHeadDiffBy = HBold;
+  options.GroupsDiffOn = GLine;
+  ASSERT_EQ(Print(), "");  // the same print object, so the same state
+  ASSERT_EQ(office->Documents().size(), 2u);
+  const std::vector<host::PrintedRule>& rules = office->Documents()[1].pages[0].rules;
+  ASSERT_FALSE(rules.empty());
+  EXPECT_NEAR(rules.front().y1, 4.2, 1e-9) << "the rule above the group row";
+}
+
 TEST_F(RowBodyTest, ARowThatIsGroupAndTotalGetsBothInThatOrder) {
   grid.CellAt(4, 0).bold = true;
   options.GpHeadDiffBy = HBold;
