@@ -8,7 +8,11 @@ namespace gridkit::cli {
 
 CommandOptions::CommandOptions(std::span<const std::string> args,
                                std::initializer_list<std::string_view> known,
-                               std::initializer_list<std::string_view> repeatable) {
+                               std::initializer_list<std::string_view> repeatable,
+                               std::initializer_list<std::string_view> switches) {
+  const auto among = [](std::initializer_list<std::string_view> names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+  };
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -19,10 +23,13 @@ CommandOptions::CommandOptions(std::span<const std::string> args,
     const size_t equals = arg.find('=');
     const std::string name =
         arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const bool repeats = std::find(repeatable.begin(), repeatable.end(), name) != repeatable.end();
-    if (!repeats && std::find(known.begin(), known.end(), name) == known.end()) {
-      throw UsageError("unknown option '--" + name + "'");
+    if (among(switches, name)) {
+      if (equals != std::string::npos) throw UsageError("option '--" + name + "' takes no value");
+      if (!switches_.insert(name).second) throw UsageError("option '--" + name + "' given twice");
+      continue;
     }
+    const bool repeats = among(repeatable, name);
+    if (!repeats && !among(known, name)) throw UsageError("unknown option '--" + name + "'");
     std::string value;
     if (equals != std::string::npos) {
       value = arg.substr(equals + 1);

@@ -1,6 +1,6 @@
 #pragma once
-// gridkit demo: exports the bundled sample grid to a workbook in a folder
-// and prints the workbook's path.
+// gridkit demo: exports the bundled sample grid to a workbook in a folder,
+// prints it as a PDF report beside the workbook, and prints both paths.
 
 #include <ostream>
 #include <span>

@@ -1,5 +1,8 @@
 // gridkit: the command-line host of the kit. It loads a grid, lends it to a
-// component and runs one job, or plays keys to a control on a form.
+// component and runs one job (an export, a printed report), lists the
+// printers, or plays keys to a control on a form.
+
+#include <unistd.h>
 
 #include <exception>
 #include <iostream>
@@ -11,6 +14,8 @@
 #include "apps/gridkit/demo_command.h"
 #include "apps/gridkit/excel_command.h"
 #include "apps/gridkit/keys_command.h"
+#include "apps/gridkit/print_command.h"
+#include "apps/gridkit/printers_command.h"
 #include "apps/gridkit/usage_text.h"
 
 namespace {
@@ -24,6 +29,10 @@ int Dispatch(const std::vector<std::string>& args) {
   if (command == "excel") return RunExcelCommand(rest, std::cout, std::cerr);
   if (command == "demo") return RunDemoCommand(rest, std::cout, std::cerr);
   if (command == "keys") return RunKeysCommand(rest, std::cout, std::cerr);
+  if (command == "print") {
+    return RunPrintCommand(rest, {std::cin, isatty(STDIN_FILENO) != 0}, std::cout, std::cerr);
+  }
+  if (command == "printers") return RunPrintersCommand(rest, std::cout);
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << UsageText();
     return kExitCompleted;

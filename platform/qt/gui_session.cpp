@@ -1,7 +1,10 @@
 #include "platform/qt/gui_session.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QGuiApplication>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -9,6 +12,24 @@
 #include "host/error.h"
 
 namespace gridkit::platform {
+
+namespace {
+
+// Qt wants a private runtime folder and complains on stderr when the
+// session (a root shell, a service) has none; the kit gives it its own.
+void EnsureRuntimeFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime && *runtime) return;
+  const std::string folder = "/tmp/gridkit-runtime-" + std::to_string(::getuid());
+  ::mkdir(folder.c_str(), 0700);
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+      (info.st_mode & 0077) == 0) {
+    ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+  }
+}
+
+}  // namespace
 
 // Qt keeps argc and argv for the application's whole life.
 struct GuiSession::State {
@@ -26,6 +47,7 @@ GuiSession::GuiSession() {
     }
     return;
   }
+  EnsureRuntimeFolder();
   state_ = std::make_unique<State>();
   state_->arguments.push_back("gridkit");
   const char* platform = std::getenv("QT_QPA_PLATFORM");

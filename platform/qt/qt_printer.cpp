@@ -187,7 +187,14 @@ struct QtPrinter::State {
     }
     partial = FilePath(printer.outputFileName());
     printer.setPageLayout(Layout());
-    if (!painter.begin(&printer)) {
+    // Tried first, so that a file that cannot be written fails here rather
+    // than through the painter's own warning on stderr.
+    QFile probe(printer.outputFileName());
+    const bool writable = probe.open(QIODevice::WriteOnly);
+    probe.close();
+    if (!writable || !painter.begin(&printer)) {
+      std::error_code ignored;
+      if (pdf) fs::remove(partial, ignored);
       spool.reset();
       Fail(pdf ? "cannot write " + target : name + ": cannot write the spool file");
     }

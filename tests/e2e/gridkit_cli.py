@@ -1,11 +1,12 @@
 """Runs the gridkit command line for the end-to-end tests and reads its
-workbooks back with openpyxl.
+workbooks back with openpyxl and its PDF reports with poppler's tools.
 
 Each test script is run as: python3 SCRIPT GRIDKIT_EXECUTABLE FIXTURE_DIR
 """
 
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -32,8 +33,9 @@ def fixture(name):
     return os.path.join(FIXTURES, name)
 
 
-def run(*args, cwd=None):
-    return subprocess.run([GRIDKIT, *args], capture_output=True, text=True, timeout=120, cwd=cwd)
+def run(*args, cwd=None, stdin=None):
+    return subprocess.run([GRIDKIT, *args], capture_output=True, text=True, timeout=120, cwd=cwd,
+                          stdin=stdin)
 
 
 def run_json(*args, cwd=None):
@@ -54,6 +56,32 @@ def merged(sheet):
 
 def row_values(sheet, row):
     return [c.value for c in sheet[row]]
+
+
+def pdf_pages(path):
+    """The text of each page of a PDF, laid out as printed (pdftotext)."""
+    text = subprocess.run(["pdftotext", "-layout", path, "-"], capture_output=True, text=True,
+                          check=True, timeout=60).stdout
+    pages = text.split("\f")
+    return pages[:-1] if pages and not pages[-1].strip() else pages
+
+
+def pdf_page_sizes(path):
+    """The (width, height) in points of every page of a PDF (pdfinfo)."""
+    info = subprocess.run(["pdfinfo", "-f", "1", "-l", "9999", path], capture_output=True,
+                          text=True, check=True, timeout=60).stdout
+    return [(float(w), float(h))
+            for w, h in re.findall(r"^Page\s+\d+ size:\s+([\d.]+) x ([\d.]+)", info, re.M)]
+
+
+def output_dir():
+    """A folder that outlives the test, for files a person may want to look
+    at: $GRIDKIT_E2E_OUT, else gridkit-e2e-output in the system's temporary
+    folder."""
+    folder = os.environ.get("GRIDKIT_E2E_OUT") or os.path.join(tempfile.gettempdir(),
+                                                               "gridkit-e2e-output")
+    os.makedirs(folder, exist_ok=True)
+    return folder
 
 
 class CliTestCase(unittest.TestCase):
