@@ -16,4 +16,9 @@ struct StdFont {
   bool operator==(const StdFont&) const = default;
 };
 
+// A font a control can take: it has a name and a size above 0.
+inline bool IsUsableFont(const StdFont& font) {
+  return !font.Name.empty() && font.Size > 0;
+}
+
 }  // namespace gridkit::host

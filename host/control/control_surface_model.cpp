@@ -56,7 +56,7 @@ void ControlSurfaceModel::setBackStyle(int16_t style) {
 }
 
 void ControlSurfaceModel::setFont(const StdFont& font) {
-  if (font.Name.empty() || !(font.Size > 0)) InvalidValue();
+  if (!IsUsableFont(font)) InvalidValue();
   font_ = font;
 }
 

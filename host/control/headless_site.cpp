@@ -55,24 +55,15 @@ void HeadlessSite::MsgBox(const std::string& text) {
 }
 
 TextBoxModel* HeadlessSite::TextBoxNamed(std::string_view name) const {
-  for (const auto& box : ownedTextBoxes_) {
-    if (box.name == name) return box.model.get();
-  }
-  return nullptr;
+  return FindNamed(ownedTextBoxes_, name);
 }
 
 LabelModel* HeadlessSite::LabelNamed(std::string_view name) const {
-  for (const auto& label : labels_) {
-    if (label.name == name) return label.model.get();
-  }
-  return nullptr;
+  return FindNamed(labels_, name);
 }
 
 ShapeModel* HeadlessSite::ShapeNamed(std::string_view name) const {
-  for (const auto& shape : shapes_) {
-    if (shape.name == name) return shape.model.get();
-  }
-  return nullptr;
+  return FindNamed(shapes_, name);
 }
 
 }  // namespace gridkit::host

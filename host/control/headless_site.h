@@ -54,6 +54,13 @@ class HeadlessSite : public ControlSite {
     std::string name;
     std::unique_ptr<Model> model;
   };
+  template <class Model>
+  static Model* FindNamed(const std::vector<Named<Model>>& all, std::string_view name) {
+    for (const Named<Model>& item : all) {
+      if (item.name == name) return item.model.get();
+    }
+    return nullptr;
+  }
 
   HeadlessForm& form_;
   std::string name_;

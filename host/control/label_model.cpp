@@ -28,7 +28,7 @@ void LabelModel::setHeight(int32_t height) {
 }
 
 void LabelModel::setFont(const StdFont& font) {
-  if (font.Name.empty() || !(font.Size > 0)) throw Error::Standard(err::kInvalidPropertyValue);
+  if (!IsUsableFont(font)) throw Error::Standard(err::kInvalidPropertyValue);
   font_ = font;
   FitCaption();
 }

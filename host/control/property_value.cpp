@@ -23,30 +23,6 @@ namespace {
   throw Error::Standard(err::kOverflow);
 }
 
-// True when the whole text is a decimal number: sign, digits, an optional
-// point and decimals (one digit at least in all), an optional exponent.
-bool IsDecimalNumber(std::string_view s) {
-  size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i]))
-    ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    while (i < s.size() && IsDigit(s[i]))
-      ++i, ++digits;
-  }
-  if (digits == 0) return false;
-  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    if (i == s.size() || !IsDigit(s[i])) return false;
-    while (i < s.size() && IsDigit(s[i]))
-      ++i;
-  }
-  return i == s.size();
-}
-
 int HexDigitValue(char c) {
   if (IsDigit(c)) return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -75,7 +51,7 @@ double TextNumber(std::string_view text) {
   const std::string_view s = TrimBlanks(text);
   double value = 0;
   if (ReadHexNumber(s, value)) return value;
-  if (!IsDecimalNumber(s)) TypeMismatch();
+  if (s.empty() || NumberPrefixLength(s) != s.size()) TypeMismatch();
   return ReadNumber(s);
 }
 

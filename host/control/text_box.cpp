@@ -3,39 +3,27 @@
 namespace gridkit::host {
 
 void TextBox::setFontName(const std::string& name) {
-  StdFont font = Font();
-  font.Name = name;
-  setFont(font);
+  setFontMember(&StdFont::Name, name);
 }
 
 void TextBox::setFontSize(float size) {
-  StdFont font = Font();
-  font.Size = size;
-  setFont(font);
+  setFontMember(&StdFont::Size, static_cast<double>(size));
 }
 
 void TextBox::setFontBold(bool bold) {
-  StdFont font = Font();
-  font.Bold = bold;
-  setFont(font);
+  setFontMember(&StdFont::Bold, bold);
 }
 
 void TextBox::setFontItalic(bool italic) {
-  StdFont font = Font();
-  font.Italic = italic;
-  setFont(font);
+  setFontMember(&StdFont::Italic, italic);
 }
 
 void TextBox::setFontStrikethru(bool strikethru) {
-  StdFont font = Font();
-  font.Strikethrough = strikethru;
-  setFont(font);
+  setFontMember(&StdFont::Strikethrough, strikethru);
 }
 
 void TextBox::setFontUnderline(bool underline) {
-  StdFont font = Font();
-  font.Underline = underline;
-  setFont(font);
+  setFontMember(&StdFont::Underline, underline);
 }
 
 void TextBox::Move(int32_t left, int32_t top, int32_t width, int32_t height) {

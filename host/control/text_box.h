@@ -100,6 +100,15 @@ class TextBox {
   virtual void setHeight(int32_t height) = 0;
   void Move(int32_t left, int32_t top, int32_t width, int32_t height);
 
+ private:
+  template <class Value>
+  void setFontMember(Value StdFont::*member, Value value) {
+    StdFont font = Font();
+    font.*member = value;
+    setFont(font);
+  }
+
+ public:
   // Asks the window that holds the box to give it the focus.
   virtual void SetFocus() = 0;
   virtual void Refresh() = 0;

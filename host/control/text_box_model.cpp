@@ -69,7 +69,7 @@ void TextBoxModel::setPasswordChar(const std::string& passwordChar) {
 }
 
 void TextBoxModel::setFont(const StdFont& font) {
-  if (font.Name.empty() || !(font.Size > 0)) InvalidValue();
+  if (!IsUsableFont(font)) InvalidValue();
   font_ = font;
 }
 

@@ -10,11 +10,7 @@
 
 namespace gridkit::host {
 
-namespace {
-
-// Length of the longest leading part of s that forms a decimal number:
-// sign, digits, optional point and digits, optional exponent with digits.
-size_t NumberPrefixLength(const std::string& s) {
+size_t NumberPrefixLength(std::string_view s) {
   size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   size_t digits = 0;
@@ -37,8 +33,6 @@ size_t NumberPrefixLength(const std::string& s) {
   }
   return i;
 }
-
-}  // namespace
 
 double ReadNumber(std::string_view text) {
   std::string packed;

@@ -15,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <system_error>
 #include <unordered_map>
@@ -34,6 +35,12 @@ constexpr double kRulePoints = 0.5;
 // Bounds of the measure caches: fonts a job uses, and widths kept per font.
 constexpr size_t kMostFonts = 16;
 constexpr size_t kMostWidths = 1 << 16;
+
+// Looks a measured text up without copying it.
+struct TextHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
 
 [[noreturn]] void Fail(const std::string& reason) {
   throw host::Error(host::err::kPrinter, "Printer error: " + reason);
@@ -91,7 +98,7 @@ struct QtPrinter::State {
   struct Measured {
     QFont font;
     QFontMetricsF metrics;
-    std::unordered_map<std::string, double> widths;
+    std::unordered_map<std::string, double, TextHash, std::equal_to<>> widths;
   };
   std::vector<std::unique_ptr<Measured>> measured;
   Measured* current = nullptr;
@@ -123,11 +130,10 @@ struct QtPrinter::State {
 
   double Width(std::string_view text) {
     Measured& m = Current();
-    const std::string key(text);
-    if (const auto found = m.widths.find(key); found != m.widths.end()) return found->second;
+    if (const auto found = m.widths.find(text); found != m.widths.end()) return found->second;
     if (m.widths.size() >= kMostWidths) m.widths.clear();
     const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return m.widths[key] = m.metrics.horizontalAdvance(qtext) / UnitX();
+    return m.widths[std::string(text)] = m.metrics.horizontalAdvance(qtext) / UnitX();
   }
 
   // Text and rules share one black pen, set once per document.
